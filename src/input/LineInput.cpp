@@ -1,0 +1,94 @@
+// Buffered line reading with CR LF, LF and CR line breaks.
+#include "input/LineInput.h"
+
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+namespace velkora {
+
+namespace {
+constexpr std::size_t kBufferSize = 1 << 16;
+}
+
+LineInput::~LineInput() {
+  Close();
+}
+
+bool LineInput::Open(const std::string& path) {
+  Close();
+  if (path.empty()) {
+    return false;
+  }
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) {
+    return false;
+  }
+  file_ = std::fopen(path.c_str(), "rb");
+  if (file_ == nullptr) {
+    return false;
+  }
+  buffer_.resize(kBufferSize);
+  pos_ = len_ = 0;
+  eof_ = failed_ = false;
+  return true;
+}
+
+void LineInput::Close() {
+  if (file_ != nullptr) {
+    std::fclose(file_);
+    file_ = nullptr;
+  }
+  pos_ = len_ = 0;
+  eof_ = true;
+}
+
+bool LineInput::Fill() {
+  if (file_ == nullptr || eof_) {
+    return false;
+  }
+  len_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+  pos_ = 0;
+  if (len_ == 0) {
+    eof_ = true;
+    failed_ = std::ferror(file_) != 0;
+    return false;
+  }
+  return true;
+}
+
+bool LineInput::AtEnd() {
+  return pos_ >= len_ && !Fill();
+}
+
+bool LineInput::ReadLine(std::string& line) {
+  line.clear();
+  if (AtEnd()) {
+    return false;
+  }
+  for (;;) {
+    const char* start = buffer_.data() + pos_;
+    const std::size_t available = len_ - pos_;
+    const char* lf = static_cast<const char*>(std::memchr(start, '\n', available));
+    // Search for a CR only before the LF, so that each byte is scanned a bounded number of times.
+    const std::size_t crSpan = lf != nullptr ? static_cast<std::size_t>(lf - start) : available;
+    const char* cr = static_cast<const char*>(std::memchr(start, '\r', crSpan));
+    const char* stop = cr != nullptr ? cr : lf;
+    if (stop == nullptr) {
+      line.append(start, available);
+      pos_ = len_;
+      if (!Fill()) {
+        return true;  // the last line has no break after it
+      }
+      continue;
+    }
+    line.append(start, static_cast<std::size_t>(stop - start));
+    pos_ += static_cast<std::size_t>(stop - start) + 1;
+    if (*stop == '\r' && !AtEnd() && buffer_[pos_] == '\n') {
+      ++pos_;  // CR LF is one break
+    }
+    return true;
+  }
+}
+
+}  // namespace velkora

@@ -1,0 +1,44 @@
+// Buffered reading of text lines. A line ends at CR LF, LF or CR; the break is not part of
+// the line. Bytes are kept exactly as they are (NUL included), nothing is transcoded.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace velkora {
+
+class LineInput {
+ public:
+  LineInput() = default;
+  LineInput(const LineInput&) = delete;
+  LineInput& operator=(const LineInput&) = delete;
+  ~LineInput();
+
+  // Opens a regular file for reading. False for a missing file, a folder, no access, or an
+  // empty name; the input is then closed.
+  bool Open(const std::string& path);
+  void Close();
+  bool IsOpen() const { return file_ != nullptr; }
+
+  // Reads the next line into `line` (emptied first). False, with `line` empty, when the input
+  // is already at its end or not open.
+  bool ReadLine(std::string& line);
+
+  // True when no byte is left to read (or the input is not open). A read error counts as the
+  // end of the input and is remembered by Failed().
+  bool AtEnd();
+  bool Failed() const { return failed_; }
+
+ private:
+  bool Fill();
+
+  std::FILE* file_ = nullptr;
+  std::vector<char> buffer_;
+  std::size_t pos_ = 0;
+  std::size_t len_ = 0;
+  bool eof_ = false;
+  bool failed_ = false;
+};
+
+}  // namespace velkora

@@ -1,0 +1,59 @@
+// Numbers and angles as text: every number read from a file or a box and every number
+// written goes through these functions. Nothing here depends on the process locale.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace velkora {
+
+struct SessionState;
+
+// The program's value of pi: the 64-bit float nearest to 3.14159265358979 (bits
+// 400921FB54442D11), and the constants derived from it.
+inline constexpr double ProgramPi = 3.14159265358979;
+inline constexpr double DegreesToRadians = ProgramPi / 180;
+inline constexpr double RadiansToDegrees = 180 / ProgramPi;
+inline constexpr double TwoPi = 2 * ProgramPi;
+inline constexpr double ThreeHalvesPi = 3 * ProgramPi / 2;
+
+// Place count that asks FormatRounded for the general form.
+inline constexpr std::uint8_t kGeneralForm = 255;
+
+// Reads a number: a text holding a comma by the strict grouped form ("1,234.5"), any other
+// text by the leading-number scan (never fails; no number gives 0). No value when a text with
+// a comma is not a number.
+std::optional<double> TryReadNumber(std::string_view text);
+
+// TryReadNumber, with 0 for a text that cannot be read.
+double ReadNumber(std::string_view text);
+
+// The strict conversion alone: blanks around, an optional sign, digits with grouping commas
+// in the whole part, an optional fraction and exponent.
+std::optional<double> ReadStrictNumber(std::string_view text);
+
+// The leading-number scan alone.
+double ReadLeadingNumber(std::string_view text);
+
+// The general form: at most 15 significant digits, no trailing zeros ("12", "0.5",
+// "1E-05", "1.5E+15").
+std::string GeneralForm(double value);
+
+// value with exactly `places` decimals (1 to 6) by the program's rounding, or the general
+// form for kGeneralForm.
+std::string FormatRounded(double value, std::uint8_t places);
+
+// Appends FormatRounded(value, places) to out; the writers' fast path.
+void AppendRounded(std::string& out, double value, std::uint8_t places);
+
+// Reads a rotation angle typed as "DD MM SS.ss" or "DD.MMSSss" with an optional sign;
+// radians, or no value when the text cannot be read. An empty text gives 0.
+std::optional<double> ParseAngle(SessionState& session, std::string_view text);
+
+// The display text of an angle ("+12 30 00"); leaves the rounded, carried parts in
+// session.dmsDegrees, dmsMinutes and dmsSeconds.
+std::string FormatAngle(SessionState& session, double angle);
+
+}  // namespace velkora
