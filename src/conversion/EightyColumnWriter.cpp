@@ -1,0 +1,111 @@
+// Writer of "Tavrin 80-Column": one fixed-column line per point, numbers with 3 decimals.
+#include "conversion/EightyColumnWriter.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "conversion/OutputLine.h"
+#include "session/TextColumns.h"
+#include "transform/NumberText.h"
+
+namespace velkora {
+namespace {
+
+constexpr std::uint8_t kEightyColumnDecimals = 3;
+constexpr std::size_t kXColumn = 35;
+constexpr std::size_t kXWidth = 11;
+constexpr std::size_t kYColumn = 46;
+constexpr std::size_t kYWidthPlus = 10;  // code 7 lines carry their feature code from column 56
+constexpr std::size_t kYWidth = 11;
+constexpr std::size_t kKeptYColumn = 56;
+
+// Northings above this no longer fit columns 46-55 and are written unpadded.
+constexpr double kLargestPaddedNorthing = 999999.995;
+
+// Appends value with 3 decimals, then `trailingBlanks` blanks, right-aligned in `width`
+// characters: padded with blanks in front, or cut to its last `width` characters.
+void AppendRightAligned(std::string& line, double value, std::size_t trailingBlanks,
+                        std::size_t width) {
+  const std::size_t start = line.size();
+  AppendRounded(line, value, kEightyColumnDecimals);
+  line.append(trailingBlanks, ' ');
+  const std::size_t length = line.size() - start;
+  if (length < width) {
+    line.insert(start, width - length, ' ');
+  } else {
+    line.erase(start, length - width);
+  }
+}
+
+// The Y field of a built line: 12 characters right-aligned with two trailing blanks, or for
+// a northing beyond kLargestPaddedNorthing its text and one blank, uncut.
+void AppendNorthing(std::string& line, double northing) {
+  if (northing <= kLargestPaddedNorthing) {
+    AppendRightAligned(line, northing, 2, 12);
+  } else {
+    AppendRounded(line, northing, kEightyColumnDecimals);
+    line += ' ';
+  }
+}
+
+// Column text of the given width, left-aligned: padded with blanks or cut.
+void AppendLeftAligned(std::string& line, std::string_view text, std::size_t width) {
+  line.append(Left(text, width));
+  line.append(width - std::min(width, text.size()), ' ');
+}
+
+void BuildLine(SessionState& session, std::string& line) {
+  const PointRecord& point = session.point;
+  const std::string_view name = point.pointNum;
+  line.clear();
+  if (name.size() < 4) {
+    line.append(std::min<std::size_t>(3, 4 - name.size()), '0');
+  }
+  line.append(Right(name, 4));
+  AppendLeftAligned(line, point.description, 30);
+  AppendRightAligned(line, point.newX, 0, kXWidth);
+  AppendNorthing(line, point.newY);
+  if (IsElevationSuppressed(session)) {
+    line.append(9, ' ');
+  } else {
+    AppendRightAligned(line, point.elev, 1, 9);
+  }
+  AppendLeftAligned(line, point.feature, 3);
+  line += "       XXXX";
+}
+
+// The input line with new X and Y. A code 7 line keeps everything from column 56 on; a
+// code 6 line keeps column 56 unless a seven-digit northing needs it.
+void RewriteInputLine(SessionState& session, std::string& line) {
+  const PointRecord& point = session.point;
+  line.assign(point.rawText);
+  std::string field;
+  AppendRightAligned(field, point.newX, 0, kXWidth);
+  OverwriteColumns(line, kXColumn, field);
+  field.clear();
+  if (session.inFormat == format::kEightyColumnPlus) {
+    AppendRightAligned(field, point.newY, 0, kYWidthPlus);
+  } else {
+    AppendNorthing(field, point.newY);
+    field.resize(kYWidth);
+    if (field.back() == ' ' && line.size() >= kKeptYColumn) {
+      field.back() = CharAt(line, kKeptYColumn);
+    }
+  }
+  OverwriteColumns(line, kYColumn, field);
+}
+
+}  // namespace
+
+void WriteEightyColumn(SessionState& session) {
+  std::string& line = session.msgText;
+  if (session.inFormat == format::kEightyColumn || session.inFormat == format::kEightyColumnPlus) {
+    RewriteInputLine(session, line);
+  } else {
+    BuildLine(session, line);
+  }
+  line += kLineEnd;
+  WriteLines(session, line);
+}
+
+}  // namespace velkora
