@@ -27,4 +27,11 @@ void AddDroppedFiles(SessionState& session, MainForm& form, Prompter& prompter,
 // Key down in loadedFiles: Backspace (8) and Delete (46) empty the whole list.
 void LoadedFilesKeyDown(SessionState& session, MainForm& form, int keyCode);
 
+// Today's local date as two-digit month, day and year ("120526" for 5 December 2026).
+std::string TodayAsMmddyy();
+
+// The report file proposed for an input file: its folder, the platform's separator,
+// "Velkora", the date and ".txt". A path without a folder gives a name in the current folder.
+std::string ProposedReportFileName(const std::string& inputPath, const std::string& mmddyy);
+
 }  // namespace velkora

@@ -41,6 +41,12 @@ void LineInput::Close() {
   }
   pos_ = len_ = 0;
   eof_ = true;
+  hasUnreadLine_ = false;
+}
+
+void LineInput::UnreadLine(const std::string& line) {
+  unreadLine_ = line;
+  hasUnreadLine_ = true;
 }
 
 bool LineInput::Fill() {
@@ -58,11 +64,16 @@ bool LineInput::Fill() {
 }
 
 bool LineInput::AtEnd() {
-  return pos_ >= len_ && !Fill();
+  return !hasUnreadLine_ && pos_ >= len_ && !Fill();
 }
 
 bool LineInput::ReadLine(std::string& line) {
   line.clear();
+  if (hasUnreadLine_) {
+    line.swap(unreadLine_);
+    hasUnreadLine_ = false;
+    return true;
+  }
   if (AtEnd()) {
     return false;
   }

@@ -25,6 +25,10 @@ class LineInput {
   // is already at its end or not open.
   bool ReadLine(std::string& line);
 
+  // Gives `line` back to the input: the next ReadLine returns it, and AtEnd() is false until
+  // it has been read again. Lets a reader that looks one line ahead leave that line unread.
+  void UnreadLine(const std::string& line);
+
   // True when no byte is left to read (or the input is not open). A read error counts as the
   // end of the input and is remembered by Failed().
   bool AtEnd();
@@ -35,6 +39,8 @@ class LineInput {
 
   std::FILE* file_ = nullptr;
   std::vector<char> buffer_;
+  std::string unreadLine_;
+  bool hasUnreadLine_ = false;
   std::size_t pos_ = 0;
   std::size_t len_ = 0;
   bool eof_ = false;

@@ -1,0 +1,118 @@
+// Comma-delimited and Geopak-delimited readers.
+#include "input/DelimitedReaders.h"
+
+#include "input/CommentCopy.h"
+#include "input/PointReading.h"
+#include "session/TextColumns.h"
+#include "transform/NumberText.h"
+
+namespace velkora {
+
+namespace {
+
+constexpr std::string_view::size_type kNone = std::string_view::npos;
+
+// The text before the first comma of `rest` (all of it when there is none); `rest` becomes
+// the text after that comma.
+std::string_view TakeUpToComma(std::string_view& rest) {
+  const std::size_t comma = rest.find(',');
+  const std::string_view field = rest.substr(0, comma);
+  rest = comma == kNone ? std::string_view{} : rest.substr(comma + 1);
+  return field;
+}
+
+void AssignTrimmed(std::string& target, std::string_view text) {
+  const std::string_view trimmed = Trim(text);
+  target.assign(trimmed.data(), trimmed.size());
+}
+
+}  // namespace
+
+void TakeCommaDelimitedFields(std::string_view line, PointRecord& point) {
+  std::string_view rest = line;
+  AssignTrimmed(point.pointNum, TakeUpToComma(rest));
+  point.x = ReadNumber(TakeUpToComma(rest));
+  point.y = ReadNumber(TakeUpToComma(rest));
+  point.elev = ReadNumber(TakeUpToComma(rest));
+  AssignTrimmed(point.description, TakeUpToComma(rest));
+  AssignTrimmed(point.feature, TakeUpToComma(rest));
+  AssignTrimmed(point.rawText, rest);
+}
+
+void TakeGeopakDelimitedFields(std::string_view line, char delimiter, PointRecord& point) {
+  point.rawText.assign(line.data(), line.size());
+  std::string_view rest = line;
+  AssignTrimmed(point.pointNum, TakeUpToComma(rest));
+  point.x = ReadNumber(TakeUpToComma(rest));
+
+  // Y ends at a comma unless the separator comes first: a description behind the separator
+  // may hold commas of its own even when no elevation and feature stand before it.
+  const std::size_t comma = rest.find(',');
+  const std::size_t firstDelimiter = rest.find(delimiter);
+  if (comma != kNone && (firstDelimiter == kNone || comma < firstDelimiter)) {
+    point.y = ReadNumber(TakeUpToComma(rest));
+  } else if (firstDelimiter != kNone) {
+    point.y = ReadNumber(rest.substr(0, firstDelimiter));
+    rest = rest.substr(rest.rfind(delimiter));
+  } else {
+    point.y = ReadNumber(rest);
+    rest = {};
+  }
+
+  const std::size_t descriptionStart = rest.rfind(delimiter);
+  if (descriptionStart != kNone) {
+    AssignTrimmed(point.description, rest.substr(descriptionStart + 1));
+    rest = rest.substr(0, descriptionStart);
+  } else {
+    point.description.clear();
+  }
+
+  const std::size_t featureStart = rest.rfind(',');
+  if (featureStart != kNone) {
+    AssignTrimmed(point.feature, rest.substr(featureStart + 1));
+    rest = rest.substr(0, featureStart);
+  } else {
+    point.feature.clear();
+  }
+  point.elev = ReadNumber(rest);
+}
+
+bool ReadCommaDelimitedPoint(SessionState& session) {
+  bool valid = false;
+  for (;;) {
+    if (!session.inFile.ReadLine(session.lineBuf)) {
+      return valid;
+    }
+    const std::string_view line = session.lineBuf;
+    if (CharAt(line, 1) == '$') {
+      if (session.outFormatCode == format::kCommaDelimited) {
+        CopyCommentLine(session, line);
+      }
+    } else if (!line.empty()) {
+      TakeCommaDelimitedFields(line, session.point);
+      valid = IsValidPoint(session.point);
+    }
+    if (valid || session.inFile.AtEnd()) {
+      return valid;
+    }
+  }
+}
+
+bool ReadGeopakDelimitedPoint(SessionState& session) {
+  bool valid = false;
+  for (;;) {
+    if (!session.inFile.ReadLine(session.lineBuf)) {
+      return valid;
+    }
+    const std::string_view line = session.lineBuf;
+    if (!line.empty() && line.front() != '$') {
+      TakeGeopakDelimitedFields(line, session.inDelim, session.point);
+      valid = IsValidPoint(session.point);
+    }
+    if (valid || session.inFile.AtEnd()) {
+      return valid;
+    }
+  }
+}
+
+}  // namespace velkora
