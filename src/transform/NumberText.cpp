@@ -1,0 +1,474 @@
+// Number and angle text: the leading-number scan, the strict grouped form, the general form,
+// the program's rounding and the degree-minute-second angle text.
+#include "transform/NumberText.h"
+
+#include <array>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+#include "session/SessionState.h"
+#include "session/TextColumns.h"
+
+namespace velkora {
+namespace {
+
+constexpr std::array<std::uint64_t, 7> kPowersOfTen = {1, 10, 100, 1000, 10000, 100000, 1000000};
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+bool IsScanBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n';
+}
+
+bool IsStrictBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+// Collects the characters of a number in the form std::from_chars reads: sign, digits, ".",
+// "e", exponent sign, exponent digits. Short numbers stay on the stack.
+class NumberBuffer {
+ public:
+  void Push(char c) {
+    if (size_ < kInline) {
+      inline_[size_] = c;
+    } else {
+      if (size_ == kInline) {
+        spill_.assign(inline_.data(), kInline);
+      }
+      spill_.push_back(c);
+    }
+    ++size_;
+  }
+  std::size_t Size() const { return size_; }
+  void Truncate(std::size_t size) {
+    size_ = size;
+    if (size_ >= kInline) {
+      spill_.resize(size_);
+    }
+  }
+  // No value when the number is out of the range of a double.
+  std::optional<double> Convert() const {
+    const char* first = size_ <= kInline ? inline_.data() : spill_.data();
+    double value = 0;
+    const auto [end, error] = std::from_chars(first, first + size_, value);
+    if (error != std::errc{} || end != first + size_) {
+      return std::nullopt;
+    }
+    return value;
+  }
+
+ private:
+  static constexpr std::size_t kInline = 48;
+  std::array<char, kInline> inline_{};
+  std::string spill_;
+  std::size_t size_ = 0;
+};
+
+// The exact value t * 10^4 rounded half away from zero, for 0 <= t <= 10^6. Works on the
+// binary value of t, so that 0.03125 counts as a tie at the fourth decimal.
+std::uint64_t ScaledToFourDecimals(double t) {
+  if (t <= 0) {
+    return 0;
+  }
+  const auto bits = std::bit_cast<std::uint64_t>(t);
+  const int biased = static_cast<int>(bits >> 52);
+  std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
+  int exponent = -1074;
+  if (biased != 0) {
+    mantissa |= std::uint64_t{1} << 52;
+    exponent = biased - 1075;
+  }
+  // t * 10^4 = mantissa * 625 * 2^(exponent + 4); mantissa * 625 stays below 2^63.
+  const std::uint64_t product = mantissa * 625;
+  const int shift = exponent + 4;
+  if (shift >= 0) {
+    return product << shift;
+  }
+  const int right = -shift;
+  if (right >= 64) {
+    return 0;
+  }
+  const std::uint64_t whole = product >> right;
+  const std::uint64_t rest = product & ((std::uint64_t{1} << right) - 1);
+  return whole + (rest >= (std::uint64_t{1} << (right - 1)) ? 1 : 0);
+}
+
+// Nearest whole number to m / 10^4, an exact half going to the even neighbour.
+std::uint64_t FourDecimalsToWhole(std::uint64_t m) {
+  const std::uint64_t whole = m / 10000;
+  const std::uint64_t rest = m % 10000;
+  if (rest > 5000 || (rest == 5000 && (whole & 1) != 0)) {
+    return whole + 1;
+  }
+  return whole;
+}
+
+void AppendUnsigned(std::string& out, std::uint64_t value) {
+  std::array<char, 24> digits{};
+  const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+  out.append(digits.data(), result.ptr);
+}
+
+// Appends a whole, non-negative double exactly, digit by digit.
+void AppendWhole(std::string& out, double whole) {
+  if (whole < 9.2e18) {
+    AppendUnsigned(out, static_cast<std::uint64_t>(whole));
+    return;
+  }
+  std::array<char, 320> digits{};
+  const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), whole,
+                                    std::chars_format::fixed, 0);
+  out.append(digits.data(), result.ptr);
+}
+
+void AppendFraction(std::string& out, std::uint64_t fraction, std::uint8_t places) {
+  out.push_back('.');
+  std::array<char, 8> digits{};
+  for (std::uint8_t i = places; i > 0; --i) {
+    digits[i - 1] = static_cast<char>('0' + fraction % 10);
+    fraction /= 10;
+  }
+  out.append(digits.data(), places);
+}
+
+// The exponent form's "E", sign and at least two digits.
+void AppendExponent(std::string& out, int exponent) {
+  out.push_back('E');
+  out.push_back(exponent < 0 ? '-' : '+');
+  const int magnitude = std::abs(exponent);
+  if (magnitude < 10) {
+    out.push_back('0');
+  }
+  AppendUnsigned(out, static_cast<std::uint64_t>(magnitude));
+}
+
+// Reads a text that holds no blank: an optional sign, whole digits (groups of three after a
+// comma), an optional fraction and exponent.
+std::optional<double> ReadStrictCore(std::string_view text) {
+  NumberBuffer buffer;
+  std::size_t at = 0;
+  if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+    if (text[at] == '-') {
+      buffer.Push('-');
+    }
+    ++at;
+  }
+  std::size_t wholeDigits = 0;
+  std::size_t groupDigits = 0;
+  bool grouped = false;
+  for (; at < text.size(); ++at) {
+    const char c = text[at];
+    if (IsDigit(c)) {
+      buffer.Push(c);
+      ++wholeDigits;
+      ++groupDigits;
+    } else if (c == ',') {
+      // A comma separates groups: the first of one to three digits, then exactly three each.
+      if (groupDigits == 0 || groupDigits > 3 || (grouped && groupDigits != 3)) {
+        return std::nullopt;
+      }
+      grouped = true;
+      groupDigits = 0;
+    } else {
+      break;
+    }
+  }
+  if (grouped && groupDigits != 3) {
+    return std::nullopt;
+  }
+  std::size_t fractionDigits = 0;
+  if (at < text.size() && text[at] == '.') {
+    buffer.Push('.');
+    for (++at; at < text.size() && IsDigit(text[at]); ++at) {
+      buffer.Push(text[at]);
+      ++fractionDigits;
+    }
+  }
+  if (wholeDigits + fractionDigits == 0) {
+    return std::nullopt;
+  }
+  if (at < text.size() && (text[at] == 'E' || text[at] == 'e')) {
+    buffer.Push('e');
+    ++at;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+      buffer.Push(text[at]);
+      ++at;
+    }
+    std::size_t exponentDigits = 0;
+    for (; at < text.size() && IsDigit(text[at]); ++at) {
+      buffer.Push(text[at]);
+      ++exponentDigits;
+    }
+    if (exponentDigits == 0) {
+      return std::nullopt;
+    }
+  }
+  if (at != text.size()) {
+    return std::nullopt;
+  }
+  return buffer.Convert();
+}
+
+}  // namespace
+
+std::optional<double> ReadStrictNumber(std::string_view text) {
+  std::size_t first = 0;
+  std::size_t last = text.size();
+  while (first < last && IsStrictBlank(text[first])) {
+    ++first;
+  }
+  while (last > first && IsStrictBlank(text[last - 1])) {
+    --last;
+  }
+  return ReadStrictCore(text.substr(first, last - first));
+}
+
+double ReadLeadingNumber(std::string_view text) {
+  NumberBuffer buffer;
+  std::size_t at = 0;
+  const auto skipBlanks = [&] {
+    while (at < text.size() && IsScanBlank(text[at])) {
+      ++at;
+    }
+  };
+  skipBlanks();
+  if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+    if (text[at] == '-') {
+      buffer.Push('-');
+    }
+    ++at;
+  }
+  bool seenPoint = false;
+  std::size_t digits = 0;
+  for (skipBlanks(); at < text.size(); ++at, skipBlanks()) {
+    const char c = text[at];
+    if (IsDigit(c)) {
+      buffer.Push(c);
+      ++digits;
+    } else if (c == '.' && !seenPoint) {
+      buffer.Push('.');
+      seenPoint = true;
+    } else {
+      break;
+    }
+  }
+  if (digits == 0) {
+    return 0;
+  }
+  if (at < text.size() &&
+      (text[at] == 'E' || text[at] == 'e' || text[at] == 'D' || text[at] == 'd')) {
+    const std::size_t beforeExponent = buffer.Size();
+    buffer.Push('e');
+    ++at;
+    skipBlanks();
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+      buffer.Push(text[at]);
+      ++at;
+    }
+    std::size_t exponentDigits = 0;
+    for (skipBlanks(); at < text.size() && IsDigit(text[at]); ++at, skipBlanks()) {
+      buffer.Push(text[at]);
+      ++exponentDigits;
+    }
+    if (exponentDigits == 0) {
+      buffer.Truncate(beforeExponent);
+    }
+  }
+  // A number beyond the range of a double reads as no number.
+  return buffer.Convert().value_or(0);
+}
+
+std::optional<double> TryReadNumber(std::string_view text) {
+  if (text.find(',') != std::string_view::npos) {
+    return ReadStrictNumber(text);
+  }
+  return ReadLeadingNumber(text);
+}
+
+double ReadNumber(std::string_view text) {
+  return TryReadNumber(text).value_or(0);
+}
+
+std::string GeneralForm(double value) {
+  if (!std::isfinite(value)) {
+    return std::isnan(value) ? "NaN" : (value < 0 ? "-Infinity" : "Infinity");
+  }
+  if (value == 0) {
+    return "0";
+  }
+  // One correctly rounded conversion to 15 significant digits: "-d.ddddddddddddddde+XX".
+  std::array<char, 32> text{};
+  const auto result = std::to_chars(text.data(), text.data() + text.size(), value,
+                                    std::chars_format::scientific, 14);
+  const std::string_view scientific(text.data(),
+                                    static_cast<std::size_t>(result.ptr - text.data()));
+  const bool negative = scientific.front() == '-';
+  const std::size_t mantissaStart = negative ? 1 : 0;
+  const std::size_t ePosition = scientific.find('e');
+  int exponent = 0;
+  std::from_chars(scientific.data() + ePosition + 1 + (scientific[ePosition + 1] == '+' ? 1 : 0),
+                  scientific.data() + scientific.size(), exponent);
+  std::string digits;
+  digits.push_back(scientific[mantissaStart]);
+  digits.append(scientific.substr(mantissaStart + 2, ePosition - mantissaStart - 2));
+  while (digits.size() > 1 && digits.back() == '0') {
+    digits.pop_back();
+  }
+
+  std::string out;
+  if (negative) {
+    out.push_back('-');
+  }
+  if (exponent < -4 || exponent >= 15) {
+    out.push_back(digits[0]);
+    if (digits.size() > 1) {
+      out.push_back('.');
+      out.append(digits, 1);
+    }
+    AppendExponent(out, exponent);
+  } else if (exponent < 0) {
+    out.append("0.");
+    out.append(static_cast<std::size_t>(-exponent - 1), '0');
+    out.append(digits);
+  } else {
+    const auto wholeCount = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= wholeCount) {
+      out.append(digits);
+      out.append(wholeCount - digits.size(), '0');
+    } else {
+      out.append(digits, 0, wholeCount);
+      out.push_back('.');
+      out.append(digits, wholeCount);
+    }
+  }
+  return out;
+}
+
+void AppendRounded(std::string& out, double value, std::uint8_t places) {
+  if (places == kGeneralForm || !std::isfinite(value)) {
+    out.append(GeneralForm(value));
+    return;
+  }
+  // At most six decimals can be written.
+  const std::uint8_t n = places > 6 ? 6 : places;
+  const std::uint64_t scale = kPowersOfTen[n];
+  double whole = std::floor(value);
+  const double t = (value - whole) * static_cast<double>(scale);
+  std::uint64_t k = FourDecimalsToWhole(ScaledToFourDecimals(t));
+  if (k >= scale) {
+    // The carry reaches the whole part; a whole number this size is still exact.
+    whole += 1;
+    k = 0;
+  }
+  // i + k/10^n written as a decimal: below zero it is -(|i| - 1) - (10^n - k)/10^n.
+  double magnitude = whole;
+  std::uint64_t fraction = k;
+  bool negative = false;
+  if (whole < 0) {
+    negative = true;
+    magnitude = k > 0 ? -whole - 1 : -whole;
+    fraction = k > 0 ? scale - k : 0;
+  }
+  if (negative && !(magnitude == 0 && fraction == 0)) {
+    out.push_back('-');
+  }
+  AppendWhole(out, magnitude);
+  if (n > 0) {
+    AppendFraction(out, fraction, n);
+  }
+}
+
+std::string FormatRounded(double value, std::uint8_t places) {
+  std::string out;
+  AppendRounded(out, value, places);
+  return out;
+}
+
+std::optional<double> ParseAngle(SessionState& session, std::string_view text) {
+  std::string_view rest = Trim(text);
+  if (rest.empty()) {
+    return 0.0;
+  }
+  double sign = 1;
+  if (rest.front() == '+' || rest.front() == '-') {
+    sign = rest.front() == '-' ? -1 : 1;
+    rest = Trim(rest.substr(1));
+  }
+  const std::size_t firstBlank = rest.find(' ');
+  if (firstBlank != std::string_view::npos) {
+    const std::size_t secondBlank = rest.find(' ', firstBlank + 1);
+    if (secondBlank == std::string_view::npos) {
+      return std::nullopt;
+    }
+    session.dmsDegrees = rest.substr(0, firstBlank);
+    session.dmsMinutes = rest.substr(firstBlank + 1, secondBlank - firstBlank - 1);
+    session.dmsSeconds = rest.substr(secondBlank + 1);
+  } else {
+    const std::size_t point = rest.find('.');
+    if (point == std::string_view::npos) {
+      return std::nullopt;
+    }
+    session.dmsDegrees = rest.substr(0, point);
+    session.dmsMinutes = rest.substr(point + 1, 2);
+    session.dmsSeconds = point + 3 < rest.size() ? rest.substr(point + 3) : std::string_view{};
+  }
+  const auto degrees = ReadStrictNumber(session.dmsDegrees);
+  const auto minutes = ReadStrictNumber(session.dmsMinutes);
+  const auto seconds = ReadStrictNumber(session.dmsSeconds);
+  if (!degrees || !minutes || !seconds) {
+    return std::nullopt;
+  }
+  const double total = (*degrees + *minutes / 60) + *seconds / 3600;
+  return (total * sign) * DegreesToRadians;
+}
+
+std::string FormatAngle(SessionState& session, double angle) {
+  const double sign = angle > 0 ? 1 : (angle < 0 ? -1 : 0);
+  const double degrees = std::fabs(angle) * RadiansToDegrees;
+
+  const std::string degreeText = GeneralForm(std::floor(degrees));
+  const double degreeValue = ReadLeadingNumber(degreeText);
+  std::string minuteText = GeneralForm(std::floor((degrees - degreeValue) * 60));
+  const double minuteValue = ReadLeadingNumber(minuteText);
+  std::string secondText = GeneralForm(((degrees - degreeValue) * 60 - minuteValue) * 60);
+  const double secondValue = ReadLeadingNumber(secondText);
+  // The threshold is 9, not 10: seconds from 9 to 10 keep one integer digit.
+  if (minuteValue < 9) {
+    minuteText.insert(0, 1, '0');
+  }
+  if (secondValue < 9) {
+    secondText.insert(0, 1, '0');
+  }
+
+  std::string display(sign < 0 ? "-" : "+");
+  display.append(degreeText);
+  display.push_back(' ');
+  display.append(Right("0" + minuteText, 2));
+  display.push_back(' ');
+  display.append(secondText);
+
+  // The parts, rounded to hundredths of a second and carried; the display text keeps the
+  // unrounded seconds.
+  session.dmsSeconds = FormatRounded(ReadLeadingNumber(secondText), 2);
+  session.dmsMinutes = minuteText;
+  session.dmsDegrees = degreeText;
+  if (ReadLeadingNumber(session.dmsSeconds) >= 59.995) {
+    session.dmsSeconds = GeneralForm(ReadLeadingNumber(session.dmsSeconds) - 60);
+    session.dmsMinutes = GeneralForm(ReadLeadingNumber(session.dmsMinutes) + 1);
+  }
+  if (ReadLeadingNumber(session.dmsMinutes) > 59) {
+    session.dmsMinutes = GeneralForm(ReadLeadingNumber(session.dmsMinutes) - 60);
+    session.dmsDegrees = GeneralForm(ReadLeadingNumber(session.dmsDegrees) + 1);
+  }
+  if (ReadLeadingNumber(session.dmsDegrees) > 359) {
+    session.dmsDegrees = GeneralForm(ReadLeadingNumber(session.dmsDegrees) - 360);
+  }
+  session.dmsDegrees = GeneralForm(ReadLeadingNumber(session.dmsDegrees) * sign);
+  return display;
+}
+
+}  // namespace velkora
