@@ -1,7 +1,47 @@
-// velkora-cli: the conversion engine for scripts and batch work.
-#include <iostream>
+// velkora-cli: the conversion engine for scripts and batch work. Each command lives in a file
+// of its own and is listed once in the table below.
+#include <array>
+#include <cstdio>
+#include <string>
+#include <string_view>
 
-int main() {
-  std::cerr << "velkora-cli: no command yet\n";
-  return 2;
+#include "cli/CliArguments.h"
+#include "cli/CliCommands.h"
+
+namespace {
+
+using velkora::cli::CliCommand;
+
+constexpr std::array kCommands = {
+    CliCommand{"detect", "print the layout of coordinate files", velkora::cli::RunDetectCommand},
+};
+
+void PrintOverview() {
+  std::string text = "Usage: velkora-cli COMMAND [OPTIONS] [ARGUMENTS]\n\nCommands:\n";
+  for (const CliCommand& command : kCommands) {
+    std::string name(command.name);
+    name.resize(10, ' ');
+    text += "  " + name + std::string(command.summary) + "\n";
+  }
+  text += "\n'velkora-cli COMMAND --help' describes a command.\n";
+  std::fputs(text.c_str(), stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    return velkora::cli::ReportUsageError("no command given; try 'velkora-cli --help'");
+  }
+  const std::string_view commandName = argv[1];
+  if (commandName == "--help" || commandName == "-h") {
+    PrintOverview();
+    return 0;
+  }
+  for (const CliCommand& command : kCommands) {
+    if (command.name == commandName) {
+      return command.run(velkora::cli::CommandArguments(argv + 2, argv + argc));
+    }
+  }
+  return velkora::cli::ReportUsageError("unknown command '" + std::string(commandName) + "'");
 }
