@@ -113,26 +113,28 @@ void AppendUnsigned(std::string& out, std::uint64_t value) {
   out.append(digits.data(), result.ptr);
 }
 
-// Appends a whole, non-negative double exactly, digit by digit.
-void AppendWhole(std::string& out, double whole) {
-  if (whole < 9.2e18) {
-    AppendUnsigned(out, static_cast<std::uint64_t>(whole));
-    return;
-  }
-  std::array<char, 320> digits{};
-  const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), whole,
-                                    std::chars_format::fixed, 0);
-  out.append(digits.data(), result.ptr);
-}
-
-void AppendFraction(std::string& out, std::uint64_t fraction, std::uint8_t places) {
-  out.push_back('.');
-  std::array<char, 8> digits{};
+// Writes `places` digits of fraction, with leading zeros, from `at`; returns the end.
+char* WriteFraction(char* at, std::uint64_t fraction, std::uint8_t places) {
   for (std::uint8_t i = places; i > 0; --i) {
-    digits[i - 1] = static_cast<char>('0' + fraction % 10);
+    at[i - 1] = static_cast<char>('0' + fraction % 10);
     fraction /= 10;
   }
-  out.append(digits.data(), places);
+  return at + places;
+}
+
+void AppendHugeRounded(std::string& out, bool minus, double magnitude, std::uint64_t fraction,
+                       std::uint8_t places) {
+  std::array<char, 330> text{};
+  char* at = text.data();
+  if (minus) {
+    *at++ = '-';
+  }
+  at = std::to_chars(at, text.data() + text.size(), magnitude, std::chars_format::fixed, 0).ptr;
+  if (places > 0) {
+    *at++ = '.';
+    at = WriteFraction(at, fraction, places);
+  }
+  out.append(text.data(), at);
 }
 
 // The exponent form's "E", sign and at least two digits.
@@ -227,7 +229,50 @@ std::optional<double> ReadStrictNumber(std::string_view text) {
   return ReadStrictCore(text.substr(first, last - first));
 }
 
+// The common case of a plain number ("  -4981234.5678", "12.5 m"): one run of digits and a
+// point that no blank or exponent letter continues, read where it stands. No value otherwise.
+std::optional<double> ReadPlainNumber(std::string_view text) {
+  std::size_t at = 0;
+  while (at < text.size() && IsScanBlank(text[at])) {
+    ++at;
+  }
+  const bool negative = at < text.size() && text[at] == '-';
+  if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+    ++at;
+  }
+  const std::size_t first = at;
+  bool seenPoint = false;
+  bool seenDigit = false;
+  for (; at < text.size(); ++at) {
+    if (IsDigit(text[at])) {
+      seenDigit = true;
+    } else if (text[at] == '.' && !seenPoint) {
+      seenPoint = true;
+    } else {
+      break;
+    }
+  }
+  if (!seenDigit) {
+    return std::nullopt;
+  }
+  if (at < text.size()) {
+    const char next = text[at];
+    if (IsScanBlank(next) || next == 'E' || next == 'e' || next == 'D' || next == 'd') {
+      return std::nullopt;
+    }
+  }
+  double value = 0;
+  const auto result = std::from_chars(text.data() + first, text.data() + at, value);
+  if (result.ec != std::errc{} || result.ptr != text.data() + at) {
+    return std::nullopt;
+  }
+  return negative ? -value : value;
+}
+
 double ReadLeadingNumber(std::string_view text) {
+  if (const auto plain = ReadPlainNumber(text)) {
+    return *plain;
+  }
   NumberBuffer buffer;
   std::size_t at = 0;
   const auto skipBlanks = [&] {
@@ -373,13 +418,24 @@ void AppendRounded(std::string& out, double value, std::uint8_t places) {
     magnitude = k > 0 ? -whole - 1 : -whole;
     fraction = k > 0 ? scale - k : 0;
   }
-  if (negative && !(magnitude == 0 && fraction == 0)) {
-    out.push_back('-');
+  // Sign, whole digits, point and fraction go out in one append; a whole part beyond 64 bits
+  // (never a coordinate) is written digit by digit from the double.
+  const bool minus = negative && !(magnitude == 0 && fraction == 0);
+  if (magnitude >= 9.2e18) {
+    AppendHugeRounded(out, minus, magnitude, fraction, n);
+    return;
   }
-  AppendWhole(out, magnitude);
+  char text[32];  // sign, 19 digits, point, 6 decimals
+  char* at = text;
+  if (minus) {
+    *at++ = '-';
+  }
+  at = std::to_chars(at, text + sizeof text, static_cast<std::uint64_t>(magnitude)).ptr;
   if (n > 0) {
-    AppendFraction(out, fraction, n);
+    *at++ = '.';
+    at = WriteFraction(at, fraction, n);
   }
+  out.append(text, at);
 }
 
 std::string FormatRounded(double value, std::uint8_t places) {
