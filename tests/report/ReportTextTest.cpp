@@ -52,33 +52,13 @@ TEST(ReportTextTest, WindowTextHasOneBannerPerRun) {
       {"one run", "Run one\r\n", 1, kBanner1 + "\r\nRun one\r\n"},
       {"two runs", "Run one\r\n\fRun two\r\n", 2,
        kBanner1 + "\r\nRun one\r\n\r\n" + kBanner2 + "\r\nRun two\r\n"},
-      {"form feed inside a run's title line", "A\r\n\fB", 2,
+      {"last run without a final break", "A\r\n\fB", 2,
        kBanner1 + "\r\nA\r\n\r\n" + kBanner2 + "\r\nB"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(CountReportRuns(c.report), c.runs) << c.name;
     EXPECT_EQ(ReportWindowText(c.report), c.windowText) << c.name;
   }
-}
-
-TEST(ReportTextTest, TenthRunBannerEndsIn36Asterisks) {
-  std::string report = "run\r\n";
-  for (int run = 2; run <= 10; ++run) {
-    report += "\frun\r\n";
-  }
-  const std::string text = ReportWindowText(report);
-  EXPECT_EQ(CountReportRuns(report), 10);
-  EXPECT_EQ(text.substr(text.size() - 80 - 7, 80), kStars36 + " RUN 10 " + kStars36);
-}
-
-TEST(ReportTextTest, ClearReportEmptiesTheReportAndGreysItsMenuEntry) {
-  SessionState session;
-  MainForm form;
-  session.reportText = "Run one\r\n\fRun two\r\n";
-  form.mnuRptClr.enabled = true;
-  ClearReport(session, form);
-  EXPECT_EQ(session.reportText, "");
-  EXPECT_FALSE(form.mnuRptClr.enabled);
 }
 
 }  // namespace
