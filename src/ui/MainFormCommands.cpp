@@ -3,6 +3,7 @@
 
 #include "input/InputFileList.h"
 #include "report/ReportText.h"
+#include "transform/Factors.h"
 
 namespace velkora {
 
@@ -28,9 +29,8 @@ void ClearAll(SessionState& session, MainForm& form) {
   for (Control* box : {&form.txtDX, &form.txtDY, &form.txtDR, &form.txtDS}) {
     box->text.clear();
   }
-  // Without an angle or a scale there is nothing to ignore.
-  form.ignoreDR.enabled = false;
-  form.ignoreDS.enabled = false;
+  RotationTextChanged(form);
+  ScaleTextChanged(form);
   form.ignoreDR.checked = 0;
   form.ignoreDS.checked = 0;
   form.outFormat.selected = -1;
