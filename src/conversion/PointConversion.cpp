@@ -1,0 +1,74 @@
+// The conversion of one open input file: read, transform and write each point.
+#include "conversion/PointConversion.h"
+
+#include <cmath>
+
+#include "conversion/ConversionRun.h"
+#include "conversion/DelimitedWriters.h"
+#include "conversion/EightyColumnWriter.h"
+#include "conversion/GeopakInputWriters.h"
+#include "conversion/SdmsWriter.h"
+#include "input/PointReading.h"
+#include "transform/Factors.h"
+
+namespace velkora {
+namespace {
+
+// Number text is only defined for finite values: an absurd input or factor must stop the
+// run instead of writing garbage.
+bool IsWritable(const PointRecord& point) {
+  return std::isfinite(point.newX) && std::isfinite(point.newY) && std::isfinite(point.elev);
+}
+
+}  // namespace
+
+void WritePoint(SessionState& session) {
+  switch (session.outFormatCode) {
+    case format::kCommaDelimited:
+      WriteCommaDelimited(session);
+      break;
+    case format::kGeopakDelimited:
+      WriteGeopakDelimited(session);
+      break;
+    case format::kGeopakInputNE:
+      WriteGeopakInputNE(session);
+      break;
+    case format::kGeopakInputXY:
+      WriteGeopakInputXY(session);
+      break;
+    case format::kSdms:
+      WriteSdms(session);
+      break;
+    case format::kEightyColumn:
+      WriteEightyColumn(session);
+      break;
+  }
+}
+
+ConversionOutcome ConvertPoints(SessionState& session, RunView& view) {
+  do {
+    if (ReadPoint(session)) {
+      TransformPoint(session);
+      if (!IsWritable(session.point)) {
+        return ConversionOutcome::kOutOfRange;
+      }
+      WritePoint(session);
+      ++session.filePointCount;
+      ++session.runPointCount;
+      if (session.runPointCount % kProgressInterval == 0) {
+        if (!session.outFile->good()) {
+          return ConversionOutcome::kWriteFailed;
+        }
+        if (!view.ReportProgress(session.runPointCount)) {
+          return ConversionOutcome::kCancelled;
+        }
+      }
+    }
+  } while (!session.inFile.AtEnd());
+  if (session.inFile.Failed()) {
+    return ConversionOutcome::kReadFailed;
+  }
+  return session.outFile->good() ? ConversionOutcome::kConverted : ConversionOutcome::kWriteFailed;
+}
+
+}  // namespace velkora
