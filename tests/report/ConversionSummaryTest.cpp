@@ -137,6 +137,17 @@ TEST(ConversionSummaryTest, TitleLineEndsInColumn80WhateverTheDate) {
   }
 }
 
+TEST(ConversionSummaryTest, UnusableEpochFallsBackToToday) {
+  ::unsetenv("SOURCE_DATE_EPOCH");
+  const std::string today = ReportDate();
+  for (const char* epoch : {"", "abc", "1796472000x", " 1796472000", "253402300800"}) {
+    FixReportDate(epoch);
+    EXPECT_EQ(ReportDate(), today) << epoch;
+  }
+  FixReportDate("253402300799");
+  EXPECT_EQ(ReportDate(), "Dec 31, 9999");
+}
+
 TEST(ConversionSummaryTest, HeaderBlockWrapsAt80Columns) {
   const std::string c65(65, 'c');
   const std::string c66(66, 'c');
