@@ -74,8 +74,15 @@ void BuildLine(SessionState& session, std::string& line) {
   line += "       XXXX";
 }
 
+// Northings are read from columns 46-56, so a digit in column 56 is the last digit of the
+// old northing; kept behind a new one that ends in column 55 it would change its value.
+bool IsOldNorthingDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
 // The input line with new X and Y. A code 7 line keeps everything from column 56 on; a
-// code 6 line keeps column 56 unless a seven-digit northing needs it.
+// code 6 line keeps column 56 unless a seven-digit northing needs it or it holds the end of
+// the old northing.
 void RewriteInputLine(SessionState& session, std::string& line) {
   const PointRecord& point = session.point;
   line.assign(point.rawText);
@@ -88,8 +95,9 @@ void RewriteInputLine(SessionState& session, std::string& line) {
   } else {
     AppendNorthing(field, point.newY);
     field.resize(kYWidth);
-    if (field.back() == ' ' && line.size() >= kKeptYColumn) {
-      field.back() = CharAt(line, kKeptYColumn);
+    const char kept = CharAt(line, kKeptYColumn);
+    if (field.back() == ' ' && !IsOldNorthingDigit(kept)) {
+      field.back() = kept;
     }
   }
   OverwriteColumns(line, kYColumn, field);
