@@ -21,8 +21,12 @@ void AssignTrimmedColumns(std::string& target, std::string_view line, std::size_
 }  // namespace
 
 void TakeEightyColumnFields(std::string_view line, FileFormat format, PointRecord& point) {
-  // Leading zeros are padding, so that 0012 is point 12 and 0000 no point at all.
+  // Leading zeros are padding, so that 0012 is point 12; a number of only zeros and blanks
+  // is no number at all.
   std::string_view number = Trim(Columns(line, 1, 4));
+  if (number.find_first_not_of("0 ") == std::string_view::npos) {
+    number = {};
+  }
   number.remove_prefix(std::min(number.find_first_not_of('0'), number.size()));
   point.pointNum.assign(number.data(), number.size());
   AssignTrimmedColumns(point.description, line, 5, 34);
