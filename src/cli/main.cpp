@@ -14,6 +14,7 @@ using velkora::cli::CliCommand;
 
 constexpr std::array kCommands = {
     CliCommand{"detect", "print the layout of coordinate files", velkora::cli::RunDetectCommand},
+    CliCommand{"list", "print the points of a coordinate file", velkora::cli::RunListCommand},
 };
 
 void PrintOverview() {
