@@ -1,0 +1,144 @@
+// The point browser's list, its size from the widest reference line, and Select and Cancel.
+#include "transform/PointBrowserDialog.h"
+
+#include <QAbstractListModel>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+
+#include "transform/ControlPointPick.h"
+#include "ui/CommonView.h"
+
+namespace velkora {
+
+namespace {
+// The window's frame adds 120 twips to the width and 420 to the height of the client area.
+constexpr double kFrameWidth = 120;
+constexpr double kFrameHeight = 420;
+}  // namespace
+
+// The reference lines as the list shows them, read straight from the session so that a
+// reference file of any size opens at once.
+class ReferenceLinesModel : public QAbstractListModel {
+ public:
+  ReferenceLinesModel(const std::vector<std::string>& lines, QObject* parent)
+      : QAbstractListModel(parent), lines_(lines) {}
+
+  int rowCount(const QModelIndex& parent) const override {
+    return parent.isValid() ? 0 : static_cast<int>(lines_.size());
+  }
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (role != Qt::DisplayRole || !index.isValid()) {
+      return {};
+    }
+    return ToQt(lines_[static_cast<std::size_t>(index.row())]);
+  }
+  // The session's lines may have been reloaded while the browser was hidden.
+  void Refresh() {
+    beginResetModel();
+    endResetModel();
+  }
+
+ private:
+  const std::vector<std::string>& lines_;
+};
+
+PointBrowserDialog::PointBrowserDialog(SessionState& session, QWidget* owner)
+    : QDialog(owner), session_(session) {
+  setObjectName(QStringLiteral("frmBrowsePts"));
+  setWindowTitle(QStringLiteral("Select a Reference Point"));
+  setFont(DesignFont());
+  setModal(true);
+
+  heading_ = new QLabel(QStringLiteral(" Point No       X            Y        Description"), this);
+  heading_->setObjectName(QStringLiteral("Label1"));
+  heading_->setFont(FixedFont(8.25, true));
+  heading_->setGeometry(TwipRect(120, 120, 5145, 210));
+
+  lines_ = new ReferenceLinesModel(session_.referenceLines, this);
+  pointList_ = new QListView(this);
+  pointList_->setObjectName(QStringLiteral("pointList"));
+  pointList_->setModel(lines_);
+  pointList_->setFont(FixedFont(8.25));
+  pointList_->setUniformItemSizes(true);
+  pointList_->setSelectionMode(QAbstractItemView::SingleSelection);
+  pointList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  pointList_->setToolTip(
+      QStringLiteral("Double-click a point to select, or highlight a point and click Select."));
+  pointList_->setGeometry(TwipRect(120, 360, 5655, 2580));
+
+  btnSelect_ = new QPushButton(QStringLiteral("Select"), this);
+  btnSelect_->setObjectName(QStringLiteral("btnSelect"));
+  btnSelect_->setGeometry(TwipRect(1275, 3120, 1095, 375));
+  btnSelect_->setDefault(true);
+  btnCancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+  btnCancel_->setObjectName(QStringLiteral("btnCancel"));
+  btnCancel_->setGeometry(TwipRect(3720, 3120, 1095, 375));
+  btnCancel_->setAutoDefault(false);
+
+  connect(btnSelect_, &QPushButton::clicked, this, &PointBrowserDialog::Select);
+  connect(pointList_, &QListView::doubleClicked, this, &PointBrowserDialog::Select);
+  connect(btnCancel_, &QPushButton::clicked, this, &QDialog::reject);
+  // Cancel, Esc and the title bar's close all choose nothing.
+  connect(this, &QDialog::rejected, this, &PointBrowserDialog::Cancel);
+  resize(Twips(5895), Twips(3600));
+}
+
+PointBrowserDialog::~PointBrowserDialog() = default;
+
+void PointBrowserDialog::Pick(const QString& caption) {
+  setWindowTitle(caption);
+  lines_->Refresh();
+  const auto rows = static_cast<std::int64_t>(session_.referenceLines.size());
+  if (lastChosenRow_ >= 0 && lastChosenRow_ < rows &&
+      session_.referenceLines[static_cast<std::size_t>(lastChosenRow_)] == lastChosenLine_) {
+    pointList_->setCurrentIndex(lines_->index(static_cast<int>(lastChosenRow_)));
+  }
+  exec();
+}
+
+void PointBrowserDialog::showEvent(QShowEvent* event) {
+  const std::int64_t outerWidth = BrowserOuterWidth(session_.referenceWidth);
+  resize(Twips(static_cast<double>(outerWidth) - kFrameWidth), height());
+  QDialog::showEvent(event);
+}
+
+void PointBrowserDialog::resizeEvent(QResizeEvent* event) {
+  const double twipsPerPixel = 1440.0 / logicalDpiX();
+  BrowserLayout layout;
+  layout.listWidth = pointList_->width() * twipsPerPixel;
+  layout.listHeight = pointList_->height() * twipsPerPixel;
+  layout.buttonTop = btnSelect_->y() * twipsPerPixel;
+  layout.selectLeft = btnSelect_->x() * twipsPerPixel;
+  layout.cancelLeft = btnCancel_->x() * twipsPerPixel;
+  ResizeBrowser(layout, width() * twipsPerPixel + kFrameWidth,
+                height() * twipsPerPixel + kFrameHeight);
+  pointList_->resize(Twips(layout.listWidth), Twips(layout.listHeight));
+  btnSelect_->move(Twips(layout.selectLeft), Twips(layout.buttonTop));
+  btnCancel_->move(Twips(layout.cancelLeft), Twips(layout.buttonTop));
+  QDialog::resizeEvent(event);
+}
+
+// Select with no highlighted line is ignored: there is no point to take.
+void PointBrowserDialog::Select() {
+  const QModelIndex current = pointList_->currentIndex();
+  if (!current.isValid() || !pointList_->selectionModel()->isSelected(current)) {
+    return;
+  }
+  const std::string& line = session_.referenceLines[static_cast<std::size_t>(current.row())];
+  const PointRecord chosen = PointFromBrowserLine(line, session_.controlDecimals);
+  session_.msgText = line;
+  session_.point.pointNum = chosen.pointNum;
+  session_.point.x = chosen.x;
+  session_.point.y = chosen.y;
+  session_.point.description = chosen.description;
+  lastChosenLine_ = line;
+  lastChosenRow_ = current.row();
+  accept();
+}
+
+void PointBrowserDialog::Cancel() {
+  session_.point.pointNum.clear();
+}
+
+}  // namespace velkora

@@ -1,0 +1,41 @@
+// The header dialog: the six job-identification texts printed at the head of every report,
+// and saving them as the defaults of the next start.
+#pragma once
+
+#include <QDialog>
+
+#include "session/Prompter.h"
+#include "session/SessionState.h"
+
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace velkora {
+
+class HeaderDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  HeaderDialog(SessionState& session, Prompter& prompter, QWidget* owner = nullptr);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  HeaderInfo Boxes() const;
+  void Continue();
+  void ClearBoxes();
+  void SaveDefaults();
+
+  SessionState& session_;
+  Prompter& prompter_;
+  QLineEdit* txtTH_;
+  QLineEdit* txtSP_;
+  QComboBox* txtHD_;
+  QComboBox* txtVD_;
+  QComboBox* txtPR_;
+  QPlainTextEdit* txtCM_;
+};
+
+}  // namespace velkora

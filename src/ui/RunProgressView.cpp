@@ -1,0 +1,48 @@
+// Progress and report display for a run started from the main window.
+#include "ui/RunProgressView.h"
+
+#include <QCoreApplication>
+
+#include "report/ReportWindow.h"
+
+namespace velkora {
+
+namespace {
+// Short runs end before any progress dialog would be seen.
+constexpr qint64 kShowProgressAfterMs = 400;
+}  // namespace
+
+RunProgressView::RunProgressView(ReportWindow& report, QWidget* owner)
+    : report_(report), owner_(owner) {
+  started_.start();
+}
+
+RunProgressView::~RunProgressView() = default;
+
+bool RunProgressView::ReportProgress(std::int64_t pointsWritten) {
+  if (!progress_ && started_.elapsed() >= kShowProgressAfterMs) {
+    progress_ = std::make_unique<QProgressDialog>(owner_);
+    progress_->setObjectName(QStringLiteral("runProgress"));
+    progress_->setWindowTitle(QStringLiteral(" Velkora"));
+    progress_->setWindowModality(Qt::WindowModal);
+    progress_->setCancelButtonText(QStringLiteral("Cancel"));
+    progress_->setRange(0, 0);
+    progress_->setMinimumDuration(0);
+    progress_->show();
+  }
+  if (progress_) {
+    progress_->setLabelText(QStringLiteral("Converting points: %1 written").arg(pointsWritten));
+  }
+  // Keeps the windows painting; once the dialog shows, it blocks the main window and its
+  // Cancel may be pressed.
+  QCoreApplication::processEvents(progress_ ? QEventLoop::AllEvents
+                                            : QEventLoop::ExcludeUserInputEvents);
+  return !(progress_ && progress_->wasCanceled());
+}
+
+void RunProgressView::ShowReport(const std::string& windowText, const std::string& caption) {
+  progress_.reset();
+  report_.ShowReport(windowText, caption);
+}
+
+}  // namespace velkora
