@@ -31,18 +31,22 @@ std::optional<double> TryReadNumber(std::string_view text);
 double ReadNumber(std::string_view text);
 
 // The strict conversion alone: blanks around, an optional sign, digits with grouping commas
-// in the whole part, an optional fraction and exponent.
+// in the whole part (one to three digits, then groups of exactly three: "1,234", never
+// "12,5"), an optional fraction and exponent. No value for anything else or out of range.
 std::optional<double> ReadStrictNumber(std::string_view text);
 
-// The leading-number scan alone.
+// The leading-number scan alone: blanks (space, tab, line feed) skipped anywhere, a sign,
+// digits with one ".", an exponent after "E" or "D"; stops at the first other character.
+// No number, or one beyond the range of a double, gives 0.
 double ReadLeadingNumber(std::string_view text);
 
 // The general form: at most 15 significant digits, no trailing zeros ("12", "0.5",
 // "1E-05", "1.5E+15").
 std::string GeneralForm(double value);
 
-// value with exactly `places` decimals (1 to 6) by the program's rounding, or the general
-// form for kGeneralForm.
+// value with exactly `places` decimals (1 to 6; more are written as 6) by the program's
+// rounding: ties at the fourth decimal of the scaled fraction away from zero, then an exact
+// half to even; never "-0.0000". The general form for kGeneralForm.
 std::string FormatRounded(double value, std::uint8_t places);
 
 // Appends FormatRounded(value, places) to out; the writers' fast path.

@@ -118,7 +118,7 @@ bool FindReferencePoint(SessionState& session, std::string_view number) {
   }
   for (const std::string& line : session.referenceLines) {
     // Cheap first test: a line's number starts at column 1 unless it began with blanks.
-    if (line[0] != wanted[0] && line[0] != ' ') {
+    if (!line.empty() && line[0] != wanted[0] && line[0] != ' ') {
       continue;
     }
     if (Trim(Left(line, kNumberWidth)) != wanted) {
