@@ -4,10 +4,12 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "conversion/ConversionRun.h"
+#include "conversion/PointConversion.h"
 #include "conversion/TempFolder.h"
 #include "input/PointReading.h"
 #include "support/ScriptedPrompter.h"
@@ -113,6 +115,23 @@ TEST(ConvertPoints, FactorsMoveEveryPoint) {
   }
 }
 
+TEST(ConvertPoints, OutputThatFailsStopsTheFile) {
+  TempFolder folder;
+  WriteWholeFile(folder.path() / "in.csv", "1,10,20\r\n2,30,40\r\n");
+  SessionState session;
+  session.deltaX = 1;
+  session.doTranslate = true;
+  std::ostringstream full;
+  full.setstate(std::ios::badbit);
+  session.outFile = &full;
+  session.curFileName = (folder.path() / "in.csv").string();
+  testing::ScriptedPrompter prompter;
+  ASSERT_TRUE(OpenInputFile(session, prompter));
+  QuietView view;
+  EXPECT_EQ(ConvertPoints(session, view), ConversionOutcome::kWriteFailed);
+  CloseInputFile(session);
+}
+
 struct SampleCase {
   const char* sample;
   int layout;
@@ -145,36 +164,45 @@ TEST(ConversionRun, SamplesWrittenByteForByte) {
   }
 }
 
-// Points that every layout with a reader can hold: numeric names of at most four digits,
-// short feature codes, descriptions without separators, three decimals.
-const std::string kRoundTripPoints =
-    "101,1285643.215,412387.932,245.118,IRON PIN FOUND,IPF\r\n"
-    "102,1285710.041,412402.558,-3.5,,TC\r\n"
-    "103,1285801.77,412455.106,0,PK NAIL,\r\n"
-    "7,1.5,2.25,12.125,MH RIM,MH\r\n";
-
-TEST(ConversionRun, LayoutsReadBackWithTheSamePoints) {
+// Turns every point of `source` by half a degree into each layout, turns the output back,
+// and reads the same points again.
+void ExpectRoundTrip(const fs::path& source, std::initializer_list<int> layouts) {
+  const std::vector<PointRecord> original = ReadAllPoints(source);
+  ASSERT_FALSE(original.empty()) << source;
+  const Factors forth{"", "", "0 30 00", "", "1000", "2000"};
+  const Factors back{"", "", "-0 30 00", "", "1000", "2000"};
   TempFolder folder;
-  const fs::path input = folder.path() / "in.csv";
-  WriteWholeFile(input, kRoundTripPoints);
-  const std::vector<PointRecord> original = ReadAllPoints(input);
-  ASSERT_EQ(original.size(), 4u);
-  for (const int layout : {0, 1, 2, 5, 6}) {
-    const fs::path output = folder.path() / ("out" + std::to_string(layout) + ".txt");
-    ASSERT_EQ(Convert({input}, output, layout, {"1000", "-500", "", "", "", ""}, false),
-              RunResult::kCompleted);
-    const std::vector<PointRecord> back = ReadAllPoints(output);
-    ASSERT_EQ(back.size(), original.size()) << layout;
-    for (std::size_t i = 0; i < back.size(); ++i) {
-      const std::string where = "layout " + std::to_string(layout) + " point " + back[i].pointNum;
-      EXPECT_EQ(back[i].pointNum, original[i].pointNum) << where;
-      EXPECT_DOUBLE_EQ(back[i].x, original[i].x + 1000) << where;
-      EXPECT_DOUBLE_EQ(back[i].y, original[i].y - 500) << where;
-      EXPECT_DOUBLE_EQ(back[i].elev, original[i].elev) << where;
-      EXPECT_EQ(back[i].feature, original[i].feature) << where;
-      EXPECT_EQ(back[i].description, original[i].description) << where;
+  for (const int layout : layouts) {
+    const fs::path turned = folder.path() / ("turned" + std::to_string(layout));
+    const fs::path returned = folder.path() / ("returned" + std::to_string(layout));
+    ASSERT_EQ(Convert({source}, turned, layout, forth, false), RunResult::kCompleted);
+    ASSERT_EQ(Convert({turned}, returned, layout, back, false), RunResult::kCompleted);
+    const std::vector<PointRecord> points = ReadAllPoints(returned);
+    // Each of the two writes rounds to the layout's last decimal.
+    const double unit = layout == 6 ? 1e-3 : 1e-4;
+    ASSERT_EQ(points.size(), original.size()) << layout;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      const std::string where = "layout " + std::to_string(layout) + " point " + points[i].pointNum;
+      EXPECT_EQ(points[i].pointNum, original[i].pointNum) << where;
+      EXPECT_NEAR(points[i].x, original[i].x, unit * 1.01) << where;
+      EXPECT_NEAR(points[i].y, original[i].y, unit * 1.01) << where;
+      EXPECT_NEAR(points[i].elev, original[i].elev, unit * 0.51) << where;
+      EXPECT_EQ(points[i].feature, original[i].feature) << where;
+      EXPECT_EQ(points[i].description, original[i].description) << where;
     }
   }
+}
+
+TEST(ConversionRun, LayoutsReadBackWithTheSamePoints) {
+  // What every layout with a reader can hold: names of at most four digits, short feature
+  // codes, descriptions without separators, three decimals.
+  TempFolder folder;
+  WriteWholeFile(folder.path() / "in.csv",
+                 "101,1285643.215,412387.932,245.118,IRON PIN FOUND,IPF\r\n"
+                 "102,1285710.041,412402.558,-3.5,,TC\r\n"
+                 "103,1285801.77,412455.106,0,PK NAIL,\r\n"
+                 "7,1.5,2.25,12.125,MH RIM,MH\r\n");
+  ExpectRoundTrip(folder.path() / "in.csv", {0, 1, 2, 5, 6});
 }
 
 TEST(ConversionRun, RealSurveyRoundTrip) {
@@ -182,28 +210,7 @@ TEST(ConversionRun, RealSurveyRoundTrip) {
   if (!fs::exists(real)) {
     GTEST_SKIP() << "no real survey data at " << real;
   }
-  const std::vector<PointRecord> original = ReadAllPoints(real);
-  ASSERT_EQ(original.size(), 1311u);
-  TempFolder folder;
-  for (const int layout : {0, 5}) {
-    const fs::path output = folder.path() / ("out" + std::to_string(layout) + ".txt");
-    ASSERT_EQ(
-        Convert({real}, output, layout, {"0", "0", "0 30 00", "1", "538800", "1455000"}, false),
-        RunResult::kCompleted);
-    const fs::path back = folder.path() / ("back" + std::to_string(layout) + ".txt");
-    ASSERT_EQ(
-        Convert({output}, back, layout, {"0", "0", "-0 30 00", "1", "538800", "1455000"}, false),
-        RunResult::kCompleted);
-    const std::vector<PointRecord> returned = ReadAllPoints(back);
-    ASSERT_EQ(returned.size(), original.size()) << layout;
-    for (std::size_t i = 0; i < returned.size(); ++i) {
-      EXPECT_EQ(returned[i].pointNum, original[i].pointNum);
-      EXPECT_NEAR(returned[i].x, original[i].x, 2e-4) << returned[i].pointNum;
-      EXPECT_NEAR(returned[i].y, original[i].y, 2e-4) << returned[i].pointNum;
-      EXPECT_NEAR(returned[i].elev, original[i].elev, 1e-4) << returned[i].pointNum;
-      EXPECT_EQ(returned[i].description, original[i].description) << returned[i].pointNum;
-    }
-  }
+  ExpectRoundTrip(real, {0, 5});
 }
 
 }  // namespace

