@@ -45,127 +45,59 @@ TEST(Inverse, DirectionInEveryQuadrant) {
   }
 }
 
-struct ControlTexts {
-  const char *spx, *spy, *srx, *sry, *dpx, *dpy, *drx, *dry;
-};
-
-void FillControlPoints(MainForm& form, const ControlTexts& texts) {
-  form.SPPX.text = texts.spx;
-  form.SPPY.text = texts.spy;
-  form.SRPX.text = texts.srx;
-  form.SRPY.text = texts.sry;
-  form.DPPX.text = texts.dpx;
-  form.DPPY.text = texts.dpy;
-  form.DRPX.text = texts.drx;
-  form.DRPY.text = texts.dry;
+// The eight coordinate boxes SPPX SPPY SRPX SRPY DPPX DPPY DRPX DRPY, separated by "|".
+void FillControlPoints(MainForm& form, const std::string& boxes) {
+  Control MainForm::*const order[] = {&MainForm::SPPX, &MainForm::SPPY, &MainForm::SRPX,
+                                      &MainForm::SRPY, &MainForm::DPPX, &MainForm::DPPY,
+                                      &MainForm::DRPX, &MainForm::DRPY};
+  std::size_t from = 0;
+  for (Control MainForm::*box : order) {
+    const std::size_t bar = boxes.find('|', from);
+    (form.*box).text = boxes.substr(from, bar - from);
+    from = bar + 1;
+  }
 }
 
 TEST(ComputeFactors, FillsOrEmptiesEachFactorBox) {
   struct Row {
-    const char* name;
-    ControlTexts points;
+    const char* boxes;
     const char* dx;
     const char* dy;
     const char* dr;
     const char* ds;
   };
   const Row rows[] = {
-      {"quarter turn",
-       {"1000", "1000", "1000", "2000", "5000", "5000", "6000", "5000"},
-       "4000.0000",
-       "4000.0000",
-       "+90 00 00",
-       "1"},
-      {"half turn kept",
-       {"1000", "1000", "1000", "2000", "5000", "5000", "5000", "4000"},
-       "4000.0000",
-       "4000.0000",
-       "+180 00 00",
-       "1"},
-      {"double scale",
-       {"1000", "1000", "1000", "2000", "5000", "5000", "5000", "7000"},
-       "4000.0000",
-       "4000.0000",
-       "+0 00 00",
-       "2"},
-      {"small turn and scale",
-       {"1000", "1000", "1000", "2000", "1000.5", "999.25", "1000.5", "2999.25"},
-       "0.5000",
-       "-0.7500",
-       "+0 00 00",
-       "2"},
-      {"source pivot empty",
-       {"", "1000", "1000", "2000", "5000", "5000", "6000", "5000"},
-       "",
-       "",
-       "",
-       ""},
-      {"source pivot zero",
-       {"1000", "0", "1000", "2000", "5000", "5000", "6000", "5000"},
-       "",
-       "",
-       "",
-       ""},
-      {"negative destination pivot",
-       {"1000", "1000", "1000", "2000", "-5000", "5000", "6000", "5000"},
-       "",
-       "",
-       "",
-       ""},
-      {"no destination reference",
-       {"1000", "1000", "1000", "2000", "5000", "5000", "", ""},
-       "4000.0000",
-       "4000.0000",
-       "",
-       ""},
-      {"source line of no length",
-       {"1000", "1000", "1000", "1000", "5000", "5000", "5000", "6000"},
-       "4000.0000",
-       "4000.0000",
-       "+89 59 59.9999999999488",
-       ""},
-      {"destination line of no length",
-       {"1000", "1000", "500", "1000", "5000", "5000", "5000", "5000"},
-       "4000.0000",
-       "4000.0000",
-       "+0 00 00",
-       "0"},
-      {"text reads as missing",
-       {"abc", "1000", "1000", "2000", "5000", "5000", "6000", "5000"},
-       "",
-       "",
-       "",
-       ""},
-      {"grouped number",
-       {"1,000", "1000", "1000", "2000", "5000", "5000", "6000", "5000"},
-       "4000.0000",
-       "4000.0000",
-       "+90 00 00",
-       "1"},
-      {"unreadable grouped number",
-       {"1,00", "1000", "1000", "2000", "5000", "5000", "6000", "5000"},
-       "",
-       "",
-       "",
-       ""},
-      {"rounded shift",
-       {"1000.00005", "1000", "1000", "2000", "1000.0001", "1000.00015", "", ""},
-       "0.0000",
-       "0.0002",
-       "",
-       ""},
-  };
+      {"1000|1000|1000|2000|5000|5000|6000|5000", "4000.0000", "4000.0000", "+90 00 00", "1"},
+      // A half turn is kept, not wrapped.
+      {"1000|1000|1000|2000|5000|5000|5000|4000", "4000.0000", "4000.0000", "+180 00 00", "1"},
+      {"1000|1000|1000|2000|5000|5000|5000|7000", "4000.0000", "4000.0000", "+0 00 00", "2"},
+      {"1000|1000|1000|2000|1000.5|999.25|1000.5|2999.25", "0.5000", "-0.7500", "+0 00 00", "2"},
+      {"|1000|1000|2000|5000|5000|6000|5000", "", "", "", ""},
+      {"1000|0|1000|2000|5000|5000|6000|5000", "", "", "", ""},
+      {"1000|1000|1000|2000|-5000|5000|6000|5000", "", "", "", ""},
+      {"abc|1000|1000|2000|5000|5000|6000|5000", "", "", "", ""},
+      {"1,000|1000|1000|2000|5000|5000|6000|5000", "4000.0000", "4000.0000", "+90 00 00", "1"},
+      {"1,00|1000|1000|2000|5000|5000|6000|5000", "", "", "", ""},
+      {"1000|1000|1000|2000|5000|5000||", "4000.0000", "4000.0000", "", ""},
+      // Source line of no length: no scale; its azimuth 3 pi / 2 wraps against 0.
+      {"1000|1000|1000|1000|5000|5000|5000|6000", "4000.0000", "4000.0000",
+       "+89 59 59.9999999999488", ""},
+      // Destination line of no length: scale 0, which a run treats as no scaling.
+      {"1000|1000|500|1000|5000|5000|5000|5000", "4000.0000", "4000.0000", "+0 00 00", "0"},
+      {"1000.00005|1000|1000|2000|1000.0001|1000.00015||", "0.0000", "0.0002", "", ""}};
   for (const Row& row : rows) {
     SessionState session;
     MainForm form;
-    FillControlPoints(form, row.points);
+    form.ignoreDR.checked = 1;
+    FillControlPoints(form, row.boxes);
     ComputeFactors(session, form);
-    EXPECT_EQ(form.txtDX.text, row.dx) << row.name;
-    EXPECT_EQ(form.txtDY.text, row.dy) << row.name;
-    EXPECT_EQ(form.txtDR.text, row.dr) << row.name;
-    EXPECT_EQ(form.txtDS.text, row.ds) << row.name;
-    EXPECT_EQ(form.ignoreDR.enabled, *row.dr != '\0') << row.name;
-    EXPECT_EQ(form.ignoreDS.enabled, *row.ds != '\0') << row.name;
+    EXPECT_EQ(form.txtDX.text, row.dx) << row.boxes;
+    EXPECT_EQ(form.txtDY.text, row.dy) << row.boxes;
+    EXPECT_EQ(form.txtDR.text, row.dr) << row.boxes;
+    EXPECT_EQ(form.txtDS.text, row.ds) << row.boxes;
+    EXPECT_EQ(form.ignoreDR.enabled, *row.dr != '\0') << row.boxes;
+    EXPECT_EQ(form.ignoreDS.enabled, *row.ds != '\0') << row.boxes;
+    EXPECT_EQ(form.ignoreDR.checked, 1) << row.boxes;
   }
 }
 
@@ -174,7 +106,7 @@ TEST(ComputeFactors, FillsOrEmptiesEachFactorBox) {
 TEST(ComputeFactors, WrappedQuarterTurnCarriesInTheParts) {
   SessionState session;
   MainForm form;
-  FillControlPoints(form, {"1000", "1000", "1000", "2000", "5000", "5000", "4000", "5000"});
+  FillControlPoints(form, "1000|1000|1000|2000|5000|5000|4000|5000");
   ComputeFactors(session, form);
   EXPECT_EQ(form.txtDR.text.substr(0, 10), "-89 59 59.") << form.txtDR.text;
   EXPECT_GT(ReadNumber(form.txtDR.text.substr(7)), 59.99999);
@@ -183,26 +115,7 @@ TEST(ComputeFactors, WrappedQuarterTurnCarriesInTheParts) {
   EXPECT_EQ(session.dmsSeconds, "0");
 }
 
-TEST(ComputeFactors, KeepsTheCheckedStateOfTheIgnoreBoxes) {
-  SessionState session;
-  MainForm form;
-  form.ignoreDR.checked = 1;
-  form.ignoreDS.checked = 1;
-  FillControlPoints(form, {"", "", "", "", "", "", "", ""});
-  ComputeFactors(session, form);
-  EXPECT_FALSE(form.ignoreDR.enabled);
-  EXPECT_FALSE(form.ignoreDS.enabled);
-  EXPECT_EQ(form.ignoreDR.checked, 1);
-  EXPECT_EQ(form.ignoreDS.checked, 1);
-  FillControlPoints(form, {"1000", "1000", "1000", "2000", "5000", "5000", "6000", "5000"});
-  ComputeFactors(session, form);
-  EXPECT_TRUE(form.ignoreDR.enabled);
-  EXPECT_TRUE(form.ignoreDS.enabled);
-  EXPECT_EQ(form.ignoreDR.checked, 1);
-  EXPECT_EQ(form.ignoreDS.checked, 1);
-}
-
-TEST(FactorTextChanged, IgnoreBoxesFollowTheirText) {
+TEST(FactorTextChanged, IgnoreBoxesFollowTheirTextAndKeepTheirCheck) {
   struct Row {
     const char* text;
     bool enabled;
@@ -278,14 +191,12 @@ TEST(TransformPoint, CarriesTheSourceReferenceOntoTheDestinationLine) {
     for (double& value : values) {
       value = static_cast<double>(coordinate(random)) / 10000;
     }
+    std::string boxes;
+    for (double value : values) {
+      boxes += GeneralForm(value) + "|";
+    }
     MainForm form;
-    const std::string texts[8] = {GeneralForm(values[0]), GeneralForm(values[1]),
-                                  GeneralForm(values[2]), GeneralForm(values[3]),
-                                  GeneralForm(values[4]), GeneralForm(values[5]),
-                                  GeneralForm(values[6]), GeneralForm(values[7])};
-    FillControlPoints(form,
-                      {texts[0].c_str(), texts[1].c_str(), texts[2].c_str(), texts[3].c_str(),
-                       texts[4].c_str(), texts[5].c_str(), texts[6].c_str(), texts[7].c_str()});
+    FillControlPoints(form, boxes);
     SessionState session;
     ComputeFactors(session, form);
 
