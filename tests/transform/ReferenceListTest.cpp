@@ -13,6 +13,7 @@
 
 #include "session/MainForm.h"
 #include "session/SessionState.h"
+#include "session/TextColumns.h"
 #include "support/ScriptedPrompter.h"
 
 namespace velkora {
@@ -34,46 +35,38 @@ PointRecord Point(const char* number, double x, double y, const char* descriptio
   return point;
 }
 
-TEST(ReferenceListLine, FixedColumns) {
+// Each line is split back into the texts it was built from.
+TEST(ReferenceListLine, FixedColumnsAndTheirSplit) {
   struct Row {
     PointRecord point;
     const char* line;
-  };
-  const Row rows[] = {
-      {Point("1", 1000, 1000, "PIVOT SOURCE"), "1            1000.0000    1000.0000  PIVOT SOURCE"},
-      {Point("LONGNUMBER12", 6000, 5000, "  Twelve  "),
-       "LONGNUMBE    6000.0000    5000.0000  Twelve"},
-      {Point("105", 2345.6789, 3456.78901, ""), "105          2345.6789    3456.7890  "},
-      {Point("7", -1234567.12345, 12345678.5, "edge"), "7        -1234567.123412345678.5000  edge"},
-      // A coordinate that does not fit its 13 columns widens the line rather than losing digits.
-      {Point("07", -123456789.98775, 2345.6789, "wide"),
-       "07        -123456789.9877    2345.6789  wide"},
-      {Point("8", 0.00004, -0.00004, "zero"), "8               0.0000       0.0000  zero"},
-  };
-  for (const Row& row : rows) {
-    EXPECT_EQ(ReferenceListLine(row.point, 4), row.line) << row.point.pointNum;
-  }
-}
-
-TEST(ReferenceListLine, SplitGivesBackTheFields) {
-  struct Row {
-    PointRecord point;
     const char* x;
     const char* y;
     const char* description;
   };
   const Row rows[] = {
-      {Point("1", 1000, 1000, "PIVOT SOURCE"), "1000.0000", "1000.0000", "PIVOT SOURCE"},
-      {Point("7", -1234567.12345, 12345678.5, "edge"), "-1234567.1234", "12345678.5000", "edge"},
-      {Point("07", -123456789.98775, 2345.6789, "wide"), "-123456789.9877", "2345.6789", "wide"},
-      {Point("9", 1.5, -98765432109.25, "A description longer than 21"), "1.5000",
+      {Point("1", 1000, 1000, "PIVOT SOURCE"), "1            1000.0000    1000.0000  PIVOT SOURCE",
+       "1000.0000", "1000.0000", "PIVOT SOURCE"},
+      {Point("LONGNUMBER12", 6000, 5000, "  Twelve  "),
+       "LONGNUMBE    6000.0000    5000.0000  Twelve", "6000.0000", "5000.0000", "Twelve"},
+      {Point("105", 2345.6789, 3456.78901, ""), "105          2345.6789    3456.7890  ",
+       "2345.6789", "3456.7890", ""},
+      // Thirteen characters fill the field; X and Y then touch.
+      {Point("7", -1234567.12345, 12345678.5, "edge"), "7        -1234567.123412345678.5000  edge",
+       "-1234567.1234", "12345678.5000", "edge"},
+      // A longer coordinate widens the line rather than losing its leading digits.
+      {Point("07", -123456789.98765, 2345.6789, "wide"),
+       "07        -123456789.9877    2345.6789  wide", "-123456789.9877", "2345.6789", "wide"},
+      {Point("9", 1.5, -98765432109.25, "A description longer than 21"),
+       "9               1.5000 -98765432109.2500  A description longer than 21", "1.5000",
        "-98765432109.2500", "A description longer "},
-      {Point("3", 1.5, 2.5, ""), "1.5000", "2.5000", ""},
-  };
+      {Point("8", 0.00004, -0.00004, "zero"), "8               0.0000       0.0000  zero", "0.0000",
+       "0.0000", "zero"}};
   for (const Row& row : rows) {
     const std::string line = ReferenceListLine(row.point, 4);
+    EXPECT_EQ(line, row.line);
     const ReferenceLineFields fields = SplitReferenceLine(line, 4);
-    EXPECT_EQ(fields.number, row.point.pointNum) << line;
+    EXPECT_EQ(fields.number, Left(row.point.pointNum, 9)) << line;
     EXPECT_EQ(fields.xText, row.x) << line;
     EXPECT_EQ(fields.yText, row.y) << line;
     EXPECT_EQ(fields.description, row.description) << line;
