@@ -2,7 +2,9 @@
 // lookup of a point number in it, and the events that load it or fill a control point.
 #include "transform/ReferenceList.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
 #include <utility>
 
 #include "input/PointReading.h"

@@ -140,36 +140,38 @@ TEST(ReadNumber, LeadingScanOrStrictGroupedForm) {
     const char* text;
     std::optional<double> value;
   };
-  const Row rows[] = {// Without a comma: the leading-number scan, never failing.
-                      {"", 0},
-                      {"  12.50 ", 12.5},
-                      {"12 34", 1234},
-                      {"-0.5E2", -50},
-                      {"abc", 0},
-                      {"12.5 m", 12.5},
-                      {"\t1\n2.5", 12.5},
-                      {"- 3", -3},
-                      {"1.2.3", 1.2},
-                      {".5", 0.5},
-                      {"1D3", 1000},
-                      {"1d-2", 0.01},
-                      {"2e 2", 200},
-                      {"3E+", 3},
-                      {"--5", 0},
-                      {"12-3", 12},
-                      {"1E999", 0},
-                      // With a comma: the strict conversion, digit groups of three.
-                      {"1,234.5", 1234.5},
-                      {"1,234,567", 1234567},
-                      {" -1,234.5 ", -1234.5},
-                      {"+12,345.25E2", 1234525},
-                      {"12,a", std::nullopt},
-                      {"12,5", std::nullopt},
-                      {"1,2345", std::nullopt},
-                      {",123", std::nullopt},
-                      {"1,234,", std::nullopt},
-                      {"1,234 m", std::nullopt},
-                      {"1,234D2", std::nullopt}};
+  const Row rows[] = {
+      // Without a comma: the leading-number scan, never failing.
+      {"", 0},
+      {"  12.50 ", 12.5},
+      {"12 34", 1234},
+      {"-0.5E2", -50},
+      {"abc", 0},
+      {"12.5 m", 12.5},
+      {"\t1\n2.5", 12.5},
+      {"- 3", -3},
+      {"1.2.3", 1.2},
+      {".5", 0.5},
+      {"1D3", 1000},
+      {"1d-2", 0.01},
+      {"2e 2", 200},
+      {"3E+", 3},
+      {"--5", 0},
+      {"12-3", 12},
+      {"1E999", 0},
+      {"000000000000000000000000000000 000000000000000000000000000000000001.5", 1.5},
+      // With a comma: the strict conversion, digit groups of three.
+      {"1,234.5", 1234.5},
+      {"1,234,567", 1234567},
+      {" -1,234.5 ", -1234.5},
+      {"+12,345.25E2", 1234525},
+      {"12,a", std::nullopt},
+      {"12,5", std::nullopt},
+      {"1,2345", std::nullopt},
+      {",123", std::nullopt},
+      {"1,234,", std::nullopt},
+      {"1,234 m", std::nullopt},
+      {"1,234D2", std::nullopt}};
   for (const Row& row : rows) {
     EXPECT_EQ(TryReadNumber(row.text), row.value) << '"' << row.text << '"';
     EXPECT_EQ(ReadNumber(row.text), row.value.value_or(0)) << '"' << row.text << '"';
