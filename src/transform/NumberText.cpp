@@ -68,7 +68,8 @@ class NumberBuffer {
   std::size_t size_ = 0;
 };
 
-// The exact value t * 10^4 rounded half away from zero, for 0 <= t <= 10^6. Works on the
+// The exact value t * 10^4 rounded half away from zero, for 0 <= t <= 10^6 (a fraction
+// scaled by at most six decimals). Works on the
 // binary value of t, so that 0.03125 counts as a tie at the fourth decimal.
 std::uint64_t ScaledToFourDecimals(double t) {
   if (t <= 0) {
@@ -82,13 +83,10 @@ std::uint64_t ScaledToFourDecimals(double t) {
     mantissa |= std::uint64_t{1} << 52;
     exponent = biased - 1075;
   }
-  // t * 10^4 = mantissa * 625 * 2^(exponent + 4); mantissa * 625 stays below 2^63.
+  // t * 10^4 = mantissa * 625 / 2^right; mantissa * 625 stays below 2^63, and t below 2^21
+  // keeps `right` at 28 or more.
   const std::uint64_t product = mantissa * 625;
-  const int shift = exponent + 4;
-  if (shift >= 0) {
-    return product << shift;
-  }
-  const int right = -shift;
+  const int right = -(exponent + 4);
   if (right >= 64) {
     return 0;
   }
