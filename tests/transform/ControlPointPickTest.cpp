@@ -74,45 +74,26 @@ TEST(ControlPointPick, OpensOnlyForAnExistingFile) {
   }
 }
 
-TEST(ControlPointPick, AppliesTheChosenPointToTheRole) {
-  struct Row {
-    ControlRole role;
-    Control MainForm::*number;
-    Control MainForm::*x;
-    Control MainForm::*y;
-    std::string MainForm::*description;
-  };
-  const Row rows[] = {
-      {ControlRole::kSourcePivot, &MainForm::SPPN, &MainForm::SPPX, &MainForm::SPPY,
-       &MainForm::SPPD},
-      {ControlRole::kSourceReference, &MainForm::SRPN, &MainForm::SRPX, &MainForm::SRPY,
-       &MainForm::SRPD},
-      {ControlRole::kDestinationPivot, &MainForm::DPPN, &MainForm::DPPX, &MainForm::DPPY,
-       &MainForm::DPPD},
-      {ControlRole::kDestinationReference, &MainForm::DRPN, &MainForm::DRPX, &MainForm::DRPY,
-       &MainForm::DRPD},
-  };
-  for (const Row& row : rows) {
-    SessionState session;
-    MainForm form;
-    session.point = PointFromBrowserLine("105          2345.6789    3456.7890  Manhole");
-    ApplyPickedPoint(session, form, row.role);
-    EXPECT_EQ((form.*row.number).text, "105");
-    EXPECT_EQ((form.*row.x).text, "2345.6789");
-    EXPECT_EQ((form.*row.y).text, "3456.789");
-    EXPECT_EQ(form.*row.description, "Manhole");
-    EXPECT_EQ(form.focus, "compDeltas");
+// The role's boxes come from the same table as the number lookup's (tested there).
+TEST(ControlPointPick, AppliesAChosenPointAndIgnoresACancel) {
+  SessionState session;
+  MainForm form;
+  session.point = PointFromBrowserLine("105          2345.6789    3456.7890  Manhole");
+  ApplyPickedPoint(session, form, ControlRole::kDestinationReference);
+  EXPECT_EQ(form.DRPN.text, "105");
+  EXPECT_EQ(form.DRPX.text, "2345.6789");
+  EXPECT_EQ(form.DRPY.text, "3456.789");
+  EXPECT_EQ(form.DRPD, "Manhole");
+  EXPECT_EQ(form.focus, "compDeltas");
 
-    // Cancel leaves an empty number: the boxes keep what they held.
-    session.point.pointNum.clear();
-    session.point.x = 1;
-    (form.*row.x).text = "typed";
-    form.focus = "btnSPP";
-    ApplyPickedPoint(session, form, row.role);
-    EXPECT_EQ((form.*row.number).text, "105");
-    EXPECT_EQ((form.*row.x).text, "typed");
-    EXPECT_EQ(form.focus, "compDeltas");
-  }
+  // Cancel leaves an empty number: the boxes keep what they held.
+  session.point.pointNum.clear();
+  form.DRPX.text = "typed";
+  form.focus = "btnDRP";
+  ApplyPickedPoint(session, form, ControlRole::kDestinationReference);
+  EXPECT_EQ(form.DRPN.text, "105");
+  EXPECT_EQ(form.DRPX.text, "typed");
+  EXPECT_EQ(form.focus, "compDeltas");
 }
 
 TEST(ControlPointPick, OuterWidthFromTheListWidth) {
