@@ -26,7 +26,8 @@ constexpr std::size_t kShortVerticalLabelFrom = 64;
 constexpr std::size_t kCoordinateWidth = 13;
 constexpr std::size_t kPointNumberWidth = 9;
 constexpr std::size_t kDescriptionWidth = 21;
-// Dec 31, 9999, 23:59:59 UTC: a reproducible date keeps a four-digit year.
+// Jan 1, 1000 to Dec 31, 9999 (UTC): a reproducible date keeps a four-digit year.
+constexpr std::int64_t kFirstEpochSecond = -30610224000;
 constexpr std::int64_t kLastEpochSecond = 253402300799;
 
 void AppendLine(std::string& report, std::string_view line) {
@@ -54,7 +55,7 @@ std::optional<std::int64_t> SourceDateEpoch() {
   std::int64_t seconds = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
   if (error != std::errc() || end != text.data() + text.size() || text.empty() ||
-      seconds < -kLastEpochSecond || seconds > kLastEpochSecond) {
+      seconds < kFirstEpochSecond || seconds > kLastEpochSecond) {
     return std::nullopt;
   }
   return seconds;

@@ -140,12 +140,15 @@ TEST(ConversionSummaryTest, TitleLineEndsInColumn80WhateverTheDate) {
 TEST(ConversionSummaryTest, UnusableEpochFallsBackToToday) {
   ::unsetenv("SOURCE_DATE_EPOCH");
   const std::string today = ReportDate();
-  for (const char* epoch : {"", "abc", "1796472000x", " 1796472000", "253402300800"}) {
+  for (const char* epoch :
+       {"", "abc", "1796472000x", " 1796472000", "253402300800", "-30610224001"}) {
     FixReportDate(epoch);
     EXPECT_EQ(ReportDate(), today) << epoch;
   }
   FixReportDate("253402300799");
   EXPECT_EQ(ReportDate(), "Dec 31, 9999");
+  FixReportDate("-30610224000");
+  EXPECT_EQ(ReportDate(), "Jan 1, 1000");
 }
 
 TEST(ConversionSummaryTest, HeaderBlockWrapsAt80Columns) {
