@@ -1,6 +1,7 @@
 // Model logic of the main window's load and "Clear All" handlers.
 #include "ui/MainFormCommands.h"
 
+#include "conversion/OutputSelection.h"
 #include "input/InputFileList.h"
 #include "report/ReportText.h"
 #include "transform/Factors.h"
@@ -12,7 +13,7 @@ void FormLoad(SessionState& session, MainForm& form) {
   form.mnuListClr.enabled = false;
   form.mnuRptClr.enabled = false;
   form.chkSuppress.checked = 1;
-  session.suppressZeroElev = true;
+  SuppressZeroElevationsClicked(session, form);
 }
 
 void ClearAll(SessionState& session, MainForm& form) {
