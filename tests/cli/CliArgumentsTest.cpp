@@ -78,18 +78,14 @@ TEST(ParseArguments, TakesValuesFlagsAndPositionals) {
   }
 }
 
-TEST(HelpText, ListsUsageAndOptions) {
-  EXPECT_EQ(HelpText(kSpec),
-            "Usage: velkora-cli convert [OPTIONS] FILE...\n"
-            "\n"
-            "Test command.\n"
-            "\n"
-            "Options:\n"
-            "  --dx VALUE              shift in X\n"
-            "  --angle VALUE           rotation\n"
-            "  --out VALUE             output file\n"
-            "  --yes                   replace files\n"
-            "  --help                  show this help\n");
+TEST(CliArguments, AnswersByName) {
+  CliArguments parsed;
+  std::string reason;
+  ASSERT_TRUE(ParseArguments(kSpec, {"--dx=-0.5", "--yes", "a.txt"}, parsed, reason));
+  EXPECT_EQ(parsed.Value("dx"), "-0.5");
+  EXPECT_EQ(parsed.Value("angle"), std::nullopt);
+  EXPECT_TRUE(parsed.HasFlag("yes"));
+  EXPECT_FALSE(parsed.HasFlag("dx"));
 }
 
 }  // namespace

@@ -175,15 +175,6 @@ INSTANTIATE_TEST_SUITE_P(
                 2}),
     CaseName);
 
-TEST(CliHelp, NamesEveryCommand) {
-  const RunResult result = RunCli({"--help"}, VELKORA_TEST_DATA_DIR);
-  EXPECT_EQ(result.exitCode, 0);
-  EXPECT_TRUE(result.out.starts_with("Usage: velkora-cli COMMAND"));
-  EXPECT_NE(result.out.find("\n  detect    "), std::string::npos);
-  EXPECT_NE(result.out.find("\n  list      "), std::string::npos);
-  EXPECT_EQ(result.err, "");
-}
-
 // The two real survey files: both P,N,E,Z,D comma-delimited, so the list's X is the northing.
 TEST(CliListRealData, ListsEverySurveyPoint) {
   const std::filesystem::path folder = std::filesystem::path(VELKORA_REAL_DATA_DIR) / "delimited";

@@ -175,23 +175,5 @@ INSTANTIATE_TEST_SUITE_P(
                     "Copyright\n Point Station\n-- -- -- -- --\n1  20 10 x 5\n  ",
                     {"1|10.0000|20.0000|5.0000||"}}));
 
-TEST(IsValidPoint, NeedsANumberAndBothCoordinates) {
-  struct Row {
-    const char* pointNum;
-    double x;
-    double y;
-    bool valid;
-  };
-  for (const Row& row :
-       {Row{"1", 100, 200, true}, Row{"", 100, 200, false}, Row{"1", 100.0, 0.0, false},
-        Row{"1", 0, 200, false}, Row{"1", -5, -6, true}}) {
-    PointRecord point;
-    point.pointNum = row.pointNum;
-    point.x = row.x;
-    point.y = row.y;
-    EXPECT_EQ(IsValidPoint(point), row.valid) << row.pointNum << " " << row.x << " " << row.y;
-  }
-}
-
 }  // namespace
 }  // namespace velkora::testing
