@@ -29,13 +29,14 @@ inline std::string DataFile(const char* name) {
   return std::string(VELKORA_TEST_DATA_DIR) + "/" + name;
 }
 
-// Runs `act` on the modal window once one is open (the caller then opens it).
-inline void WhenModal(std::function<void(QWidget*)> act, int triesLeft = 500) {
-  QTimer::singleShot(5, [act, triesLeft] {
+// Runs `act` on the modal window once one is open (the caller then opens it). The wait ends
+// with `context`, so a window that never opened cannot reach into a later test.
+inline void WhenModal(QObject* context, std::function<void(QWidget*)> act, int triesLeft = 500) {
+  QTimer::singleShot(5, context, [context, act, triesLeft] {
     QWidget* modal = QApplication::activeModalWidget();
     if (modal == nullptr || !modal->isVisible()) {
       if (triesLeft > 0) {
-        WhenModal(act, triesLeft - 1);
+        WhenModal(context, act, triesLeft - 1);
       }
       return;
     }

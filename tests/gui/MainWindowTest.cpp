@@ -299,7 +299,7 @@ TEST_F(ControlPointTest, PickButtonsTakeTheHighlightedPointOrNothing) {
   };
   for (const Row& row : rows) {
     std::string caption;
-    WhenModal([&](QWidget* browser) {
+    WhenModal(window.get(), [&](QWidget* browser) {
       caption = browser->windowTitle().toStdString();
       row.answer(qobject_cast<QDialog*>(browser));
     });
@@ -318,7 +318,7 @@ TEST_F(ControlPointTest, PickButtonsTakeTheHighlightedPointOrNothing) {
 
 TEST_F(ControlPointTest, SelectWithoutAHighlightedLineIsIgnored) {
   bool stayedOpen = false;
-  WhenModal([&](QWidget* browser) {
+  WhenModal(window.get(), [&](QWidget* browser) {
     auto* list = browser->findChild<QListView*>(QStringLiteral("pointList"));
     list->clearSelection();
     list->setCurrentIndex(QModelIndex());
@@ -355,7 +355,7 @@ TEST_F(ControlPointTest, ComputedFactorsFillTheFactorBoxes) {
 }
 
 TEST_F(MainWindowTest, ClearAllKeepsTheHeaderAndTheSuppressionChoice) {
-  WhenModal([](QWidget* header) {
+  WhenModal(window.get(), [](QWidget* header) {
     QTest::keyClicks(header->findChild<QLineEdit*>(QStringLiteral("txtTH")),
                      QStringLiteral("  4321 "));
     header->findChild<QPushButton*>(QStringLiteral("btnContinue"))->click();
