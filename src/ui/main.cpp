@@ -2,8 +2,8 @@
 // main window. "--screenshot DIR FILE..." instead renders the README's pictures offscreen.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -95,9 +95,9 @@ int TakeScreenshots(const QString& folder, const std::vector<std::string>& fileN
   MainForm form;
   QuietPrompter prompter;
   StartUp(session, form, prompter, FromQt(QCoreApplication::applicationDirPath()), fileNames);
-  QTemporaryDir scratch;
-  FillSampleConversion(session, form, prompter,
-                       FromQt(scratch.filePath(QStringLiteral("converted.txt"))));
+  // A fixed name keeps the pictures the same from one making to the next.
+  const QString output = QDir::temp().filePath(QStringLiteral("velkora-sample-output.txt"));
+  FillSampleConversion(session, form, prompter, FromQt(output));
 
   MainWindow window(session, form, prompter);
   window.ShowForm();
@@ -111,6 +111,7 @@ int TakeScreenshots(const QString& folder, const std::vector<std::string>& fileN
   }
   GrabbingRunView view(window.Report(), images.filePath(QStringLiteral("report-window.png")));
   RunConversion(session, form, prompter, view);
+  QFile::remove(output);
   return view.saved() ? 0 : 1;
 }
 
