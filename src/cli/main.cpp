@@ -15,6 +15,10 @@ using velkora::cli::CliCommand;
 constexpr std::array kCommands = {
     CliCommand{"detect", "print the layout of coordinate files", velkora::cli::RunDetectCommand},
     CliCommand{"list", "print the points of a coordinate file", velkora::cli::RunListCommand},
+    CliCommand{"factors", "compute the shift, rotation and scale from control points",
+               velkora::cli::RunFactorsCommand},
+    CliCommand{"convert", "convert coordinate files into one output file",
+               velkora::cli::RunConvertCommand},
 };
 
 void PrintOverview() {

@@ -1,0 +1,239 @@
+// velkora-cli convert: the main window filled from options as a user would fill it, then
+// Compute pressed; the run's messages go to stderr and its report to a file on request.
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "cli/CliArguments.h"
+#include "cli/CliCommands.h"
+#include "cli/ControlPointOptions.h"
+#include "cli/ProgramStart.h"
+#include "cli/ProgressLine.h"
+#include "cli/StderrPrompter.h"
+#include "conversion/ConversionRun.h"
+#include "conversion/OutputSelection.h"
+#include "input/InputFileList.h"
+#include "report/ReportSaving.h"
+#include "transform/Factors.h"
+#include "ui/HeaderDefaults.h"
+
+namespace velkora::cli {
+
+namespace {
+
+CommandSpec ConvertSpec() {
+  CommandSpec spec{
+      .name = "convert",
+      .usage = "INPUT...",
+      .summary =
+          "Converts the INPUT coordinate files into one OUTPUT file in layout FORMAT, moving\n"
+          "every point by the shift, rotation and scale given, as Compute does in the\n"
+          "main window.",
+      .details =
+          "FORMAT is the layout's name or its number: 0 \"Comma-Delimited\",\n"
+          "1 \"Geopak Delimited ;\", 2 \"Geopak Delimited /\", 3 \"Geopak Input N/E\",\n"
+          "4 \"Geopak Input X/Y\", 5 \"SDMS Points\", 6 \"Tavrin 80-Column\".\n"
+          "-o and -f stand for --output and --format. Examples:\n"
+          "  velkora-cli convert -o moved.txt -f 0 --dx 100 --dy=-12.5 survey.txt\n"
+          "  velkora-cli convert -o moved.txt -f \"SDMS Points\" --source-pivot 1000,1000 \\\n"
+          "      --angle \"-12 30 00\" --scale 1.0002 --yes survey.txt more.txt\n"
+          "  velkora-cli convert -o moved.txt -f 6 --reference control.txt --points 1,2,10,11 \\\n"
+          "      --calculate --report job-report.txt survey.txt\n"
+          "Exit status: 0 when the run completed, 1 when it was refused, declined or failed,\n"
+          "2 on a usage error.\n",
+      .options =
+          {
+              {"output", true, "the output file, e.g. -o moved.txt"},
+              {"format", true, "the output layout, e.g. -f \"Geopak Delimited ;\" or -f 1"},
+              {"dx", true, "shift along X, e.g. --dx -12.5"},
+              {"dy", true, "shift along Y, e.g. --dy 250"},
+              {"angle", true, "rotation as DD.MMSSss or \"DD MM SS\", e.g. --angle \"-12 30 00\""},
+              {"scale", true, "scale factor about the source pivot, e.g. --scale 1.0002"},
+              {"no-rotation", false, "tick \"No Rotation\": the angle given is not applied"},
+              {"no-scaling", false, "tick \"No Scaling\": the scale given is not applied"},
+          },
+      .minPositionals = 1,
+  };
+  for (const OptionSpec& option : ControlPointOptions()) {
+    spec.options.push_back(option);
+  }
+  spec.options.insert(
+      spec.options.end(),
+      {
+          {"calculate", false,
+           "compute the factors from the control points first; --dx, --dy, --angle and "
+           "--scale then overwrite them"},
+          {"keep-zero-elevations", false, "write zero elevations (they are left out by default)"},
+          {"header", true, "header defaults file for the report, e.g. --header job.ini"},
+          {"report", true, "append the run's report to a file, e.g. --report job-report.txt"},
+          {"print-report", false, "print the run's report on stdout"},
+          {"yes", false, "replace an existing output file without asking"},
+      });
+  return spec;
+}
+
+// -o and -f stand for --output and --format; the value of an option is never expanded.
+CommandArguments ExpandShortOptions(const CommandSpec& spec, const CommandArguments& args) {
+  CommandArguments expanded;
+  bool nextIsValue = false;
+  bool optionsEnded = false;
+  for (const std::string& arg : args) {
+    if (nextIsValue || optionsEnded) {
+      nextIsValue = false;
+      expanded.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      optionsEnded = true;
+    } else if (arg == "-o" || arg == "-f") {
+      expanded.push_back(arg == "-o" ? "--output" : "--format");
+      nextIsValue = true;
+      continue;
+    } else if (arg.starts_with("--") && arg.find('=') == std::string::npos) {
+      for (const OptionSpec& option : spec.options) {
+        nextIsValue = nextIsValue || (option.takesValue && arg.substr(2) == option.name);
+      }
+    }
+    expanded.push_back(arg);
+  }
+  return expanded;
+}
+
+// The entry of outFormat named by its caption or its index.
+std::optional<std::size_t> OutputFormatEntry(std::string_view text) {
+  for (std::size_t entry = 0; entry < kOutputFormatNames.size(); ++entry) {
+    if (text == kOutputFormatNames[entry] || text == std::to_string(entry)) {
+      return entry;
+    }
+  }
+  return std::nullopt;
+}
+
+// The header defaults file named on the command line replaces the one beside the program.
+bool LoadHeaderFile(SessionState& session, const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) {
+    std::fprintf(stderr, "velkora-cli: cannot read header file %s\n", path.c_str());
+    return false;
+  }
+  std::fclose(file);
+  session.hdr = HeaderInfo{};
+  session.iniPath = path;
+  LoadHeaderDefaults(session);
+  return true;
+}
+
+// The factor boxes typed, then the check boxes ticked where their box allows it.
+void FillFactorBoxes(const CliArguments& parsed, MainForm& form) {
+  if (const std::optional<std::string> dx = parsed.Value("dx")) {
+    form.txtDX.text = *dx;
+  }
+  if (const std::optional<std::string> dy = parsed.Value("dy")) {
+    form.txtDY.text = *dy;
+  }
+  if (const std::optional<std::string> angle = parsed.Value("angle")) {
+    form.txtDR.text = *angle;
+    RotationTextChanged(form);
+  }
+  if (const std::optional<std::string> scale = parsed.Value("scale")) {
+    form.txtDS.text = *scale;
+    ScaleTextChanged(form);
+  }
+  if (parsed.HasFlag("no-rotation") && form.ignoreDR.enabled) {
+    form.ignoreDR.checked = 1;
+  }
+  if (parsed.HasFlag("no-scaling") && form.ignoreDS.enabled) {
+    form.ignoreDS.checked = 1;
+  }
+}
+
+class CliRunView : public RunView {
+ public:
+  explicit CliRunView(ProgressLine& progress) : progress_(progress) {}
+
+  bool ReportProgress(std::int64_t pointsWritten) override {
+    progress_.Show(pointsWritten);
+    return true;
+  }
+
+  // The report is taken from the session once the run is over.
+  void ShowReport(const std::string&, const std::string&) override {}
+
+ private:
+  ProgressLine& progress_;
+};
+
+// --report and --print-report, after a completed run.
+int HandOverReport(const CliArguments& parsed, const SessionState& session, Prompter& prompter) {
+  if (parsed.HasFlag("print-report")) {
+    const std::string text = session.reportText + "\r\n";
+    std::fwrite(text.data(), 1, text.size(), stdout);
+  }
+  if (const std::optional<std::string> path = parsed.Value("report")) {
+    std::string error;
+    if (!AppendReportToFile(session.reportText, *path, error)) {
+      prompter.ShowMessage(FileErrorMessage(error, *path));
+      return 1;
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+int RunConvertCommand(const CommandArguments& args) {
+  const CommandSpec spec = ConvertSpec();
+  CliArguments parsed;
+  if (const std::optional<int> exitCode =
+          ParseCommandLine(spec, ExpandShortOptions(spec, args), parsed)) {
+    return *exitCode;
+  }
+  const std::optional<std::string> output = parsed.Value("output");
+  const std::optional<std::string> formatName = parsed.Value("format");
+  if (!output || !formatName) {
+    return ReportUsageError("convert needs -o OUTPUT and -f FORMAT");
+  }
+  const std::optional<std::size_t> formatEntry = OutputFormatEntry(*formatName);
+  if (!formatEntry) {
+    return ReportUsageError("unknown output format '" + *formatName +
+                            "'; 'velkora-cli convert --help' lists them");
+  }
+
+  SessionState session;
+  MainForm form;
+  StderrPrompter stderrPrompter(parsed.HasFlag("yes"));
+  ProgressLine progress(ProgressLine::StderrIsTerminal());
+  ProgressClearingPrompter prompter(stderrPrompter, progress);
+  StartAsProgram(session, form, prompter);
+  if (const std::optional<std::string> header = parsed.Value("header");
+      header && !LoadHeaderFile(session, *header)) {
+    return 1;
+  }
+  if (const std::optional<int> exitCode = FillControlPoints(parsed, session, form, prompter)) {
+    return *exitCode;
+  }
+  if (parsed.HasFlag("calculate")) {
+    ComputeFactors(session, form);
+  }
+  FillFactorBoxes(parsed, form);
+  form.oFileName.text = *output;
+  SelectOutputFormat(form, *formatEntry);
+  if (parsed.HasFlag("keep-zero-elevations")) {
+    form.chkSuppress.checked = 0;
+    SuppressZeroElevationsClicked(session, form);
+  }
+  for (const std::string& input : parsed.positionals) {
+    session.curFileName = input;
+    AddInputFile(session, form, prompter);
+  }
+
+  CliRunView view(progress);
+  const RunResult result = RunConversion(session, form, prompter, view);
+  progress.Clear();
+  if (result != RunResult::kCompleted) {
+    return 1;
+  }
+  return HandOverReport(parsed, session, prompter);
+}
+
+}  // namespace velkora::cli

@@ -1,0 +1,60 @@
+// velkora-cli factors: the four control points filled as in the main window, Calculate
+// pressed, and the four factor boxes printed as they read.
+#include <cstdio>
+#include <string>
+
+#include "cli/CliArguments.h"
+#include "cli/CliCommands.h"
+#include "cli/ControlPointOptions.h"
+#include "cli/ProgramStart.h"
+#include "cli/StderrPrompter.h"
+#include "transform/Factors.h"
+
+namespace velkora::cli {
+
+namespace {
+
+CommandSpec FactorsSpec() {
+  return CommandSpec{
+      .name = "factors",
+      .usage = "",
+      .summary =
+          "Computes the shift, rotation and scale from four control points, as the\n"
+          "Calculate button does, and prints the four boxes it fills: dX=, dY=, angle= and\n"
+          "scale=, each followed by the box's text (empty when its control points are\n"
+          "missing).",
+      .details =
+          "Give the points as coordinates, or by number from a reference file:\n"
+          "  velkora-cli factors --source-pivot 1000,1000 --source-ref 1000,2000 \\\n"
+          "      --dest-pivot 5000,5000 --dest-ref 6000,5000\n"
+          "  velkora-cli factors --reference control.txt --points 1,2,10,11\n"
+          "Exit status: 0 when the boxes were printed, 1 when the reference file cannot be\n"
+          "loaded, 2 on a usage error.\n",
+      .options = ControlPointOptions(),
+      .minPositionals = 0,
+      .maxPositionals = 0,
+  };
+}
+
+}  // namespace
+
+int RunFactorsCommand(const CommandArguments& args) {
+  CliArguments parsed;
+  if (const std::optional<int> exitCode = ParseCommandLine(FactorsSpec(), args, parsed)) {
+    return *exitCode;
+  }
+  SessionState session;
+  MainForm form;
+  StderrPrompter prompter;
+  StartAsProgram(session, form, prompter);
+  if (const std::optional<int> exitCode = FillControlPoints(parsed, session, form, prompter)) {
+    return *exitCode;
+  }
+  ComputeFactors(session, form);
+  const std::string boxes = "dX=" + form.txtDX.text + "\ndY=" + form.txtDY.text +
+                            "\nangle=" + form.txtDR.text + "\nscale=" + form.txtDS.text + "\n";
+  std::fwrite(boxes.data(), 1, boxes.size(), stdout);
+  return 0;
+}
+
+}  // namespace velkora::cli
