@@ -31,11 +31,10 @@ constexpr const char* kDescription =
     "Delimited, Comma Delimited, Geopak Print Points & \r\n"
     "Cogo Input, and SDMS Points File formats .\r\n";
 
-constexpr const char* kLegalNotice = "Terms of use: see the README distributed with Velkora.";
+constexpr const char* kLegalNotice = "See the README for the terms of use.";
 constexpr const char* kSupport = "     See the README distributed with Velkora.";
 constexpr const char* kDisclaimer =
-    "By using this program you release its makers from all liability for any inaccuracies "
-    "in the program or in the coordinates it computes.";
+    "By using this program you release its makers from liability for its inaccuracies.";
 constexpr const char* kSysInfoUnavailable = "System Information Is Unavailable At This Time";
 
 // System-information and system-monitor programs of the common desktops, best first.
@@ -61,7 +60,7 @@ AboutDialog::AboutDialog(Prompter& prompter, QWidget* owner) : QDialog(owner), p
   const QString title = QString::fromLatin1(kTitle);
   setWindowTitle(QStringLiteral("About ") + title);
   setFont(DesignFont());
-  setFixedSize(Twips(5160), Twips(5300));
+  setFixedSize(Twips(5400), Twips(5300));
   QPalette grey = palette();
   grey.setColor(QPalette::Window, QColor(0xD4, 0xD0, 0xC8));
   setPalette(grey);
@@ -84,7 +83,11 @@ AboutDialog::AboutDialog(Prompter& prompter, QWidget* owner) : QDialog(owner), p
 
   auto* description = new QPlainTextEdit(this);
   description->setObjectName(QStringLiteral("Text1"));
-  description->setGeometry(TwipRect(1080, 1440, 3735, 1455));
+  // Wider than the layout's 3735 twips so that the description's lines need no wrapping.
+  description->setGeometry(TwipRect(1080, 1440, 4200, 1455));
+  description->setLineWrapMode(QPlainTextEdit::NoWrap);
+  description->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  description->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   description->setFrameShape(QFrame::NoFrame);
   description->setReadOnly(true);
   description->setPlainText(ToQtLines(kDescription));
@@ -104,7 +107,7 @@ AboutDialog::AboutDialog(Prompter& prompter, QWidget* owner) : QDialog(owner), p
   auto* line = new QFrame(this);
   line->setFrameShape(QFrame::HLine);
   line->setFrameShadow(QFrame::Sunken);
-  line->setGeometry(TwipRect(240, 2940, 4740, 30));
+  line->setGeometry(TwipRect(240, 2940, 4980, 30));
 
   // OK is both the default and the cancel button: Enter and Esc close the box.
   auto* ok = new QPushButton(QStringLiteral("OK"), this);

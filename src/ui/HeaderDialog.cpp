@@ -72,6 +72,7 @@ HeaderDialog::HeaderDialog(SessionState& session, Prompter& prompter, QWidget* o
                              "Only those items that contain data will appear in the report.",
                              TwipRect(120, 120, 4455, 495));
   intro->setWordWrap(true);
+  intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
   PlaceLabel(this, "Label1", "T.H. #", TwipRect(120, 720, 700, 240));
   txtTH_ = new QLineEdit(this);
