@@ -202,6 +202,36 @@ TEST_F(MainWindowTest, UnreadableDroppedFileIsRefusedWithItsMessage) {
                                            std::string(26, ' ') + "( 2 Files In List )");
 }
 
+TEST_F(MainWindowTest, FilesDroppedOnTheBoxesAndListGoWhereTheyBelong) {
+  const std::string comma = DataFile("comma-delimited.txt");
+  const std::string sdms = DataFile("sdms.txt");
+  struct Row {
+    const char* target;
+    std::function<void(MainWindowFixture&)> check;
+  };
+  const Row rows[] = {
+      {"rFileName",
+       [&](MainWindowFixture& f) {
+         EXPECT_EQ(f.Find<QLineEdit>("rFileName")->text().toStdString(), comma);
+         EXPECT_EQ(f.session.referenceLines.size(), 5u);
+       }},
+      {"oFileName",
+       [&](MainWindowFixture& f) {
+         EXPECT_EQ(f.Find<QLineEdit>("oFileName")->text().toStdString(), comma);
+       }},
+      {"loadedFiles",
+       [&](MainWindowFixture& f) {
+         EXPECT_EQ(f.Find<QComboBox>("loadedFiles")->count(), 2);
+         EXPECT_EQ(f.Find<QComboBox>("loadedFiles")->currentText().toStdString(), sdms);
+       }},
+  };
+  for (const Row& row : rows) {
+    Drop(row.target, {comma, sdms});
+    row.check(*this);
+  }
+  EXPECT_TRUE(prompter.messages.empty());
+}
+
 // The reference file's points, as the lookups and picks copy them into the boxes.
 struct ReferencePoint {
   const char* number;
