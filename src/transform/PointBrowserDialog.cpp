@@ -50,10 +50,11 @@ PointBrowserDialog::PointBrowserDialog(SessionState& session, QWidget* owner)
   setFont(DesignFont());
   setModal(true);
 
-  heading_ = new QLabel(QStringLiteral(" Point No       X            Y        Description"), this);
-  heading_->setObjectName(QStringLiteral("Label1"));
-  heading_->setFont(FixedFont(8.25, true));
-  heading_->setGeometry(TwipRect(120, 120, 5145, 210));
+  auto* heading =
+      new QLabel(QStringLiteral(" Point No       X            Y        Description"), this);
+  heading->setObjectName(QStringLiteral("Label1"));
+  heading->setFont(FixedFont(8.25, true));
+  heading->setGeometry(TwipRect(120, 120, 5145, 210));
 
   lines_ = new ReferenceLinesModel(session_.referenceLines, this);
   pointList_ = new QListView(this);

@@ -7,7 +7,6 @@
 
 #include "session/SessionState.h"
 
-class QLabel;
 class QListView;
 class QPushButton;
 
@@ -36,7 +35,6 @@ class PointBrowserDialog : public QDialog {
 
   SessionState& session_;
   ReferenceLinesModel* lines_;
-  QLabel* heading_;
   QListView* pointList_;
   QPushButton* btnSelect_;
   QPushButton* btnCancel_;

@@ -20,7 +20,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QStyle>
 #include <QTimer>
 #include <QUrl>
 #include <array>
@@ -52,8 +51,8 @@ constexpr double kClientHeight = 8550;
 // An arrow for the pick buttons.
 constexpr char16_t kPickArrow = u'\u25C4';
 
-QString Name(const char* name) {
-  return QString::fromLatin1(name);
+QString Name(std::string_view name) {
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 template <typename Widget>
@@ -189,7 +188,7 @@ void MainWindow::BuildControls() {
     const std::array<const char*, 3> boxes = {point.numberBox, point.xBox, point.yBox};
     for (int row = 0; row < 3; ++row) {
       const double top = 240 + 360 * row;
-      PlaceLabel(frame, "", labels[row], TwipRect(120, top + 45, 1080, 195))->setObjectName({});
+      PlaceLabel(frame, "", labels[row], TwipRect(120, top + 45, 1080, 195));
       PlaceBox(frame, boxes[row], TwipRect(1200, top, row == 0 ? 855 : 1215, 285));
     }
     auto* pick = PlaceButton(frame, point.pickButton, "",
@@ -214,15 +213,14 @@ void MainWindow::BuildControls() {
 
   auto* translate = Place<QGroupBox>(client, "Frame5", TwipRect(360, 5400, 1815, 975));
   translate->setTitle(QStringLiteral("Translate"));
-  PlaceLabel(translate, "", "d X", TwipRect(120, 285, 360, 195))->setObjectName({});
+  PlaceLabel(translate, "", "d X", TwipRect(120, 285, 360, 195));
   PlaceBox(translate, "txtDX", TwipRect(480, 240, 1215, 285));
-  PlaceLabel(translate, "", "d Y", TwipRect(120, 645, 360, 195))->setObjectName({});
+  PlaceLabel(translate, "", "d Y", TwipRect(120, 645, 360, 195));
   PlaceBox(translate, "txtDY", TwipRect(480, 600, 1215, 285));
 
   auto* rotate = Place<QGroupBox>(client, "Frame6", TwipRect(2400, 5400, 1455, 975));
   rotate->setTitle(QStringLiteral("Rotate"));
   auto* angle = PlaceLabel(rotate, "", "Angle", TwipRect(735, 15, 600, 195));
-  angle->setObjectName({});
   angle->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   PlaceBox(rotate, "txtDR", TwipRect(120, 240, 1215, 285),
            "Rotation angle, either DD.DDSSss or DD MM SS.ss");
@@ -284,8 +282,8 @@ void MainWindow::BuildMenus() {
   formats->setObjectName(QStringLiteral("mnuFilSavMenu"));
   formats->menuAction()->setObjectName(QStringLiteral("mnuFilSav"));
   for (std::size_t i = 0; i < kOutputFormatMenuCommands.size(); ++i) {
-    QAction* entry = formats->addAction(ToQt(std::string(kOutputFormatNames[i])));
-    entry->setObjectName(ToQt(std::string(kOutputFormatMenuCommands[i])));
+    QAction* entry = formats->addAction(Name(kOutputFormatNames[i]));
+    entry->setObjectName(Name(kOutputFormatMenuCommands[i]));
   }
   addSeparator(file, "sep2");
   addEntry(file, "mnuFilCmp", "Compute");
@@ -306,7 +304,7 @@ void MainWindow::BuildMenus() {
 void MainWindow::ConnectEdits() {
   for (const NamedControl& named : MainFormControls()) {
     Control& control = form_.*named.member;
-    auto* box = findChild<QLineEdit*>(Name(std::string(named.name).c_str()));
+    auto* box = findChild<QLineEdit*>(Name(named.name));
     if (box != nullptr) {
       connect(box, &QLineEdit::textEdited, this,
               [&control](const QString& text) { control.text = FromQt(text); });
@@ -396,7 +394,7 @@ void MainWindow::ConnectCommands() {
   pressOnTrigger("mnuFilExit", "btnExit");
   pressOnTrigger("mnuHeaderInfo", "btnHeader");
   for (std::size_t i = 0; i < kOutputFormatMenuCommands.size(); ++i) {
-    auto* entry = findChild<QAction*>(ToQt(std::string(kOutputFormatMenuCommands[i])));
+    auto* entry = findChild<QAction*>(Name(kOutputFormatMenuCommands[i]));
     connect(entry, &QAction::triggered, this,
             [this, i] { Handle([this, i] { SelectOutputFormat(form_, i); }); });
   }
@@ -434,7 +432,7 @@ void MainWindow::SetTabOrder() {
 
 void MainWindow::ShowForm() {
   for (const NamedControl& named : MainFormControls()) {
-    const QString name = Name(std::string(named.name).c_str());
+    const QString name = Name(named.name);
     QObject* target = findChild<QWidget*>(name);
     if (target == nullptr) {
       target = findChild<QAction*>(name);

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QStringList>
 #include <functional>
 #include <memory>
 #include <string>
@@ -13,12 +12,6 @@
 #include "session/MainForm.h"
 #include "session/Prompter.h"
 #include "session/SessionState.h"
-
-class QAction;
-class QComboBox;
-class QGroupBox;
-class QLineEdit;
-class QPushButton;
 
 namespace velkora {
 

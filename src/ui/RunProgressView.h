@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QElapsedTimer>
-#include <QPointer>
 #include <QProgressDialog>
 #include <memory>
 
