@@ -9,7 +9,7 @@
 #include "cli/ControlPointOptions.h"
 #include "cli/ProgramStart.h"
 #include "cli/ProgressLine.h"
-#include "cli/StderrPrompter.h"
+#include "cli/RunPrompter.h"
 #include "conversion/ConversionRun.h"
 #include "conversion/OutputSelection.h"
 #include "input/InputFileList.h"
@@ -201,9 +201,8 @@ int RunConvertCommand(const CommandArguments& args) {
 
   SessionState session;
   MainForm form;
-  StderrPrompter stderrPrompter(parsed.HasFlag("yes"));
   ProgressLine progress(ProgressLine::StderrIsTerminal());
-  ProgressClearingPrompter prompter(stderrPrompter, progress);
+  RunPrompter prompter(parsed.HasFlag("yes"), progress);
   StartAsProgram(session, form, prompter);
   if (const std::optional<std::string> header = parsed.Value("header");
       header && !LoadHeaderFile(session, *header)) {

@@ -51,19 +51,4 @@ void ProgressLine::Clear() {
   shownWidth_ = 0;
 }
 
-MessageAnswer ProgressClearingPrompter::ShowMessage(const Message& message) {
-  progress_.Clear();
-  return messages_.ShowMessage(message);
-}
-
-std::optional<std::string> ProgressClearingPrompter::AskOpenFileName(
-    const std::string& title, const std::string& presetName) {
-  return messages_.AskOpenFileName(title, presetName);
-}
-
-std::optional<std::string> ProgressClearingPrompter::AskSaveFileName(
-    const std::string& title, const std::string& presetName) {
-  return messages_.AskSaveFileName(title, presetName);
-}
-
 }  // namespace velkora::cli

@@ -1,12 +1,9 @@
-// The point count of a long run on a terminal, rewritten in place on one stderr line, and a
-// Prompter that clears it before any message is printed.
+// The point count of a long run on a terminal, rewritten in place on one stderr line.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
-
-#include "session/Prompter.h"
 
 namespace velkora::cli {
 
@@ -29,22 +26,6 @@ class ProgressLine {
  private:
   bool onTerminal_;
   std::size_t shownWidth_ = 0;
-};
-
-class ProgressClearingPrompter : public Prompter {
- public:
-  ProgressClearingPrompter(Prompter& messages, ProgressLine& progress)
-      : messages_(messages), progress_(progress) {}
-
-  MessageAnswer ShowMessage(const Message& message) override;
-  std::optional<std::string> AskOpenFileName(const std::string& title,
-                                             const std::string& presetName) override;
-  std::optional<std::string> AskSaveFileName(const std::string& title,
-                                             const std::string& presetName) override;
-
- private:
-  Prompter& messages_;
-  ProgressLine& progress_;
 };
 
 }  // namespace velkora::cli
