@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <fstream>
@@ -10,6 +11,7 @@
 
 #include "gui/GuiFixture.h"
 #include "report/ReportWindow.h"
+#include "ui/RunProgressView.h"
 
 namespace velkora::testing {
 namespace {
@@ -138,6 +140,20 @@ TEST_F(ComputeTest, ReportToFileAppendsToTheChosenFile) {
   EXPECT_EQ(prompter.dialogs[0].title, "Select Report File");
   EXPECT_EQ(FileText(reportFile), "\r\n" + session.reportText + "\r\n");
   EXPECT_EQ(session.reportFileName, reportFile);
+}
+
+TEST_F(ComputeTest, LongRunShowsProgressAndItsCancelStopsTheRun) {
+  RunProgressView view(window->Report(), window.get());
+  EXPECT_TRUE(view.ReportProgress(16384));
+  EXPECT_EQ(window->findChild<QProgressDialog*>(), nullptr);
+  QTest::qWait(450);
+  EXPECT_TRUE(view.ReportProgress(32768));
+  auto* progress = window->findChild<QProgressDialog*>(QStringLiteral("runProgress"));
+  ASSERT_NE(progress, nullptr);
+  EXPECT_TRUE(progress->isVisible());
+  EXPECT_EQ(progress->labelText().toStdString(), "Converting points: 32768 written");
+  progress->findChild<QPushButton*>()->click();
+  EXPECT_FALSE(view.ReportProgress(49152));
 }
 
 // Pages of a PDF file: its page objects, not the page tree.
