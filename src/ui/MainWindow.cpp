@@ -410,13 +410,13 @@ void MainWindow::ConnectCommands() {
 }
 
 void MainWindow::SetTabOrder() {
-  const std::array<const char*, 34> order = {
-      "rFileName",  "btnGetRName", "SPPN",        "SPPX",     "SPPY",      "btnSPP",
-      "SRPN",       "SRPX",        "SRPY",        "btnSRP",   "DPPN",      "DPPX",
-      "DPPY",       "btnDPP",      "DRPN",        "DRPX",     "DRPY",      "btnDRP",
-      "compDeltas", "btnListClr",  "loadedFiles", "btnAdd",   "txtDX",     "txtDY",
-      "txtDR",      "ignoreDR",    "txtDS",       "ignoreDS", "oFileName", "btnGetOName",
-      "outFormat",  "chkSuppress", "btnHeader",   "btnClr"};
+  const std::array<const char*, 36> order = {
+      "rFileName",  "btnGetRName", "SPPN",        "SPPX",     "SPPY",       "btnSPP",
+      "SRPN",       "SRPX",        "SRPY",        "btnSRP",   "DPPN",       "DPPX",
+      "DPPY",       "btnDPP",      "DRPN",        "DRPX",     "DRPY",       "btnDRP",
+      "compDeltas", "btnListClr",  "loadedFiles", "btnAdd",   "txtDX",      "txtDY",
+      "txtDR",      "ignoreDR",    "txtDS",       "ignoreDS", "oFileName",  "btnGetOName",
+      "outFormat",  "chkSuppress", "btnHeader",   "btnClr",   "btnCompute", "btnExit"};
   QWidget* previous = nullptr;
   for (const char* name : order) {
     auto* widget = findChild<QWidget*>(Name(name));
@@ -425,9 +425,6 @@ void MainWindow::SetTabOrder() {
     }
     previous = widget;
   }
-  auto* compute = findChild<QWidget*>(QStringLiteral("btnCompute"));
-  setTabOrder(previous, compute);
-  setTabOrder(compute, findChild<QWidget*>(QStringLiteral("btnExit")));
 }
 
 void MainWindow::ShowForm() {
