@@ -1,8 +1,11 @@
 // velkora-cli convert: the main window filled from options as a user would fill it, then
 // Compute pressed; the run's messages go to stderr and its report to a file on request.
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
@@ -61,9 +64,9 @@ CommandSpec ConvertSpec() {
       spec.options.end(),
       {
           {"calculate", false,
-           "compute the factors from the control points first; --dx, --dy, --angle and "
-           "--scale then overwrite them"},
-          {"keep-zero-elevations", false, "write zero elevations (they are left out by default)"},
+           "compute the factors from the control points; --dx ... overwrite them"},
+          {"keep-zero-elevations", false,
+           "write zero and negative elevations too (left out by default)"},
           {"header", true, "header defaults file for the report, e.g. --header job.ini"},
           {"report", true, "append the run's report to a file, e.g. --report job-report.txt"},
           {"print-report", false, "print the run's report on stdout"},
@@ -111,12 +114,11 @@ std::optional<std::size_t> OutputFormatEntry(std::string_view text) {
 
 // The header defaults file named on the command line replaces the one beside the program.
 bool LoadHeaderFile(SessionState& session, const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error) || !std::ifstream(path)) {
     std::fprintf(stderr, "velkora-cli: cannot read header file %s\n", path.c_str());
     return false;
   }
-  std::fclose(file);
   session.hdr = HeaderInfo{};
   session.iniPath = path;
   LoadHeaderDefaults(session);

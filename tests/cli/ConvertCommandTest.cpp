@@ -309,5 +309,33 @@ TEST(ConvertReport, AppendsLikeToFileAndCarriesTheHeader) {
             "\r\n" + printed.out + "\r\n\r\n" + printed.out);
 }
 
+// Real survey files shifted into a layout that keeps every field and back again list the
+// same points, to the last of their four decimals.
+TEST(ConvertRealData, ShiftedThereAndBackListsTheSamePoints) {
+  const fs::path folder = fs::path(VELKORA_REAL_DATA_DIR) / "delimited";
+  if (!fs::exists(folder)) {
+    GTEST_SKIP() << "no real data at " << folder;
+  }
+  const char* const files[] = {"bezitopo_topo0_pnezd.asc", "rtoony_250729-TOPO_pnezd_quoted.txt"};
+  const char* const formats[] = {"Comma-Delimited", "Geopak Delimited ;", "SDMS Points"};
+  ScratchFolder scratch;
+  for (const char* file : files) {
+    const std::string original = (folder / file).string();
+    const CliOutcome listed = RunCli({"list", original}, scratch.Path());
+    ASSERT_EQ(listed.exitCode, 0) << file;
+    for (const char* format : formats) {
+      SCOPED_TRACE(std::string(file) + " as " + format);
+      const CliOutcome there = RunCli({"convert", "-o", "there.txt", "-f", format, "--yes", "--dx",
+                                       "100", "--dy=-250", original},
+                                      scratch.Path());
+      const CliOutcome back = RunCli({"convert", "-o", "back.txt", "-f", "0", "--yes", "--dx",
+                                      "-100", "--dy", "250", "there.txt"},
+                                     scratch.Path());
+      EXPECT_EQ(there.err + back.err, "");
+      EXPECT_EQ(RunCli({"list", "back.txt"}, scratch.Path()).out, listed.out);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace velkora::cli_test
