@@ -143,8 +143,13 @@ void PointNumberLostFocus(SessionState& session, MainForm& form, ControlRole rol
   }
   const ControlPointBoxes& boxes = BoxesOf(role);
   if (!FindReferencePoint(session, (form.*boxes.number).text)) {
+    // An empty box lets the focus go: holding it there would trap a user who only tabs
+    // through the form. A number that is not in the file takes the focus back.
+    const bool typed = !Trim((form.*boxes.number).text).empty();
     EmptyControlPoint(form, boxes);
-    form.focus = boxes.numberName;
+    if (typed) {
+      form.focus = boxes.numberName;
+    }
     return;
   }
   (form.*boxes.number).text = session.point.pointNum;
