@@ -1,8 +1,7 @@
 // Comma-delimited and Geopak-delimited readers.
 #include "input/DelimitedReaders.h"
 
-#include "input/CommentCopy.h"
-#include "input/PointReading.h"
+#include "input/LinePointLoop.h"
 #include "session/TextColumns.h"
 #include "transform/NumberText.h"
 
@@ -19,11 +18,6 @@ std::string_view TakeUpToComma(std::string_view& rest) {
   const std::string_view field = rest.substr(0, comma);
   rest = comma == kNone ? std::string_view{} : rest.substr(comma + 1);
   return field;
-}
-
-void AssignTrimmed(std::string& target, std::string_view text) {
-  const std::string_view trimmed = Trim(text);
-  target.assign(trimmed.data(), trimmed.size());
 }
 
 }  // namespace
@@ -78,41 +72,14 @@ void TakeGeopakDelimitedFields(std::string_view line, char delimiter, PointRecor
 }
 
 bool ReadCommaDelimitedPoint(SessionState& session) {
-  bool valid = false;
-  for (;;) {
-    if (!session.inFile.ReadLine(session.lineBuf)) {
-      return valid;
-    }
-    const std::string_view line = session.lineBuf;
-    if (CharAt(line, 1) == '$') {
-      if (session.outFormatCode == format::kCommaDelimited) {
-        CopyCommentLine(session, line);
-      }
-    } else if (!line.empty()) {
-      TakeCommaDelimitedFields(line, session.point);
-      valid = IsValidPoint(session.point);
-    }
-    if (valid || session.inFile.AtEnd()) {
-      return valid;
-    }
-  }
+  return ReadOnePointPerLine(session, format::kCommaDelimited, TakeCommaDelimitedFields);
 }
 
 bool ReadGeopakDelimitedPoint(SessionState& session) {
-  bool valid = false;
-  for (;;) {
-    if (!session.inFile.ReadLine(session.lineBuf)) {
-      return valid;
-    }
-    const std::string_view line = session.lineBuf;
-    if (!line.empty() && line.front() != '$') {
-      TakeGeopakDelimitedFields(line, session.inDelim, session.point);
-      valid = IsValidPoint(session.point);
-    }
-    if (valid || session.inFile.AtEnd()) {
-      return valid;
-    }
-  }
+  return ReadOnePointPerLine(session, std::nullopt,
+                             [&session](std::string_view line, PointRecord& point) {
+                               TakeGeopakDelimitedFields(line, session.inDelim, point);
+                             });
 }
 
 }  // namespace velkora

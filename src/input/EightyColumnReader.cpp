@@ -3,8 +3,7 @@
 
 #include <algorithm>
 
-#include "input/CommentCopy.h"
-#include "input/PointReading.h"
+#include "input/LinePointLoop.h"
 #include "session/TextColumns.h"
 #include "transform/NumberText.h"
 
@@ -14,8 +13,7 @@ namespace {
 
 void AssignTrimmedColumns(std::string& target, std::string_view line, std::size_t first,
                           std::size_t last) {
-  const std::string_view text = Trim(Columns(line, first, last));
-  target.assign(text.data(), text.size());
+  AssignTrimmed(target, Columns(line, first, last));
 }
 
 }  // namespace
@@ -42,24 +40,10 @@ void TakeEightyColumnFields(std::string_view line, FileFormat format, PointRecor
 }
 
 bool ReadEightyColumnPoint(SessionState& session) {
-  bool valid = false;
-  for (;;) {
-    if (!session.inFile.ReadLine(session.lineBuf)) {
-      return valid;
-    }
-    const std::string_view line = session.lineBuf;
-    if (CharAt(line, 1) == '$') {
-      if (session.outFormatCode == format::kEightyColumn) {
-        CopyCommentLine(session, line);
-      }
-    } else if (!line.empty()) {
-      TakeEightyColumnFields(line, session.inFormat, session.point);
-      valid = IsValidPoint(session.point);
-    }
-    if (valid || session.inFile.AtEnd()) {
-      return valid;
-    }
-  }
+  return ReadOnePointPerLine(session, format::kEightyColumn,
+                             [&session](std::string_view line, PointRecord& point) {
+                               TakeEightyColumnFields(line, session.inFormat, point);
+                             });
 }
 
 }  // namespace velkora

@@ -42,9 +42,7 @@ std::size_t NextColumnStart(std::string_view line, std::size_t from) {
 // The trimmed text after the first ":" of the line, or the whole line trimmed without one.
 void AssignCaptionValue(std::string& target, std::string_view line) {
   const std::size_t colon = line.find(':');
-  const std::string_view value =
-      Trim(colon == std::string_view::npos ? line : line.substr(colon + 1));
-  target.assign(value.data(), value.size());
+  AssignTrimmed(target, colon == std::string_view::npos ? line : line.substr(colon + 1));
 }
 
 void ApplyContinuation(std::string_view line, PointRecord& point) {
@@ -68,8 +66,7 @@ void SkipPageBreak(SessionState& session) {
 void TakeListingPointFields(SessionState& session) {
   const std::string_view line = session.lineBuf;
   PointRecord& point = session.point;
-  const std::string_view number = Trim(Columns(line, 1, session.listingCol1 - 1));
-  point.pointNum.assign(number.data(), number.size());
+  AssignTrimmed(point.pointNum, Columns(line, 1, session.listingCol1 - 1));
   const double first = ReadNumber(Columns(line, session.listingCol1, session.listingCol2 - 1));
   const double second = ReadNumber(Columns(line, session.listingCol2, session.listingCol3 - 1));
   if (session.listingXFirst) {

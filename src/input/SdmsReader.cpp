@@ -16,8 +16,7 @@ void ApplySdmsLine(std::string_view line, PointRecord& point) {
   const std::string_view code = Left(line, 2);
   const std::string_view value = ColumnsFrom(line, 4);
   if (code == "PN") {
-    const std::string_view trimmed = Trim(value);
-    point.pointNum.assign(trimmed.data(), trimmed.size());
+    AssignTrimmed(point.pointNum, value);
   } else if (code == "XC" || (code == "XX" && point.x == 0)) {
     point.x = ReadNumber(value);
   } else if (code == "YC" || (code == "YY" && point.y == 0)) {
@@ -25,11 +24,9 @@ void ApplySdmsLine(std::string_view line, PointRecord& point) {
   } else if (code == "ZC" || (code == "ZZ" && point.elev == 0)) {
     point.elev = ReadNumber(value);
   } else if (code == "FE") {
-    const std::string_view trimmed = Trim(value);
-    point.feature.assign(trimmed.data(), trimmed.size());
+    AssignTrimmed(point.feature, value);
   } else if (code == "PD") {
-    const std::string_view trimmed = Trim(value);
-    point.description.assign(trimmed.data(), trimmed.size());
+    AssignTrimmed(point.description, value);
   }
 }
 

@@ -50,6 +50,12 @@ inline std::string_view Trim(std::string_view t) {
   return t.substr(first, last - first + 1);
 }
 
+// target := Trim(text), reusing target's storage.
+inline void AssignTrimmed(std::string& target, std::string_view text) {
+  const std::string_view trimmed = Trim(text);
+  target.assign(trimmed.data(), trimmed.size());
+}
+
 // t padded with blanks on the right, or cut, to exactly `width` characters (left-aligned).
 inline std::string PadRight(std::string_view t, std::size_t width) {
   std::string out(Left(t, width));
