@@ -9,7 +9,8 @@ namespace velkora {
 
 namespace {
 constexpr std::size_t kBufferSize = 1 << 16;
-}
+constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
+}  // namespace
 
 LineInput::~LineInput() {
   Close();
@@ -55,6 +56,7 @@ bool LineInput::Fill() {
   }
   len_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
   pos_ = 0;
+  nextLf_ = kUnknown;
   if (len_ == 0) {
     eof_ = true;
     failed_ = std::ferror(file_) != 0;
@@ -80,11 +82,16 @@ bool LineInput::ReadLine(std::string& line) {
   for (;;) {
     const char* start = buffer_.data() + pos_;
     const std::size_t available = len_ - pos_;
-    const char* lf = static_cast<const char*>(std::memchr(start, '\n', available));
+    if (nextLf_ == kUnknown || nextLf_ < pos_) {
+      const void* lf = std::memchr(start, '\n', available);
+      nextLf_ = lf != nullptr
+                    ? pos_ + static_cast<std::size_t>(static_cast<const char*>(lf) - start)
+                    : len_;
+    }
     // Search for a CR only before the LF, so that each byte is scanned a bounded number of times.
-    const std::size_t crSpan = lf != nullptr ? static_cast<std::size_t>(lf - start) : available;
+    const std::size_t crSpan = nextLf_ - pos_;
     const char* cr = static_cast<const char*>(std::memchr(start, '\r', crSpan));
-    const char* stop = cr != nullptr ? cr : lf;
+    const char* stop = cr != nullptr ? cr : nextLf_ < len_ ? buffer_.data() + nextLf_ : nullptr;
     if (stop == nullptr) {
       line.append(start, available);
       pos_ = len_;

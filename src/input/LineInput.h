@@ -43,6 +43,10 @@ class LineInput {
   bool hasUnreadLine_ = false;
   std::size_t pos_ = 0;
   std::size_t len_ = 0;
+  // Position of the first LF at or after pos_ in the buffer (len_ when it holds none, the
+  // largest size_t before it is searched); kept between lines, so that a buffer of CR-only
+  // breaks is not searched to its end again for every line.
+  std::size_t nextLf_ = 0;
   bool eof_ = false;
   bool failed_ = false;
 };
