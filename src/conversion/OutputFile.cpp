@@ -26,6 +26,14 @@ bool CanReplace(const fs::path& target) {
   return true;
 }
 
+// A device or a pipe (/dev/null, a named pipe) holds no content to keep, and a file renamed
+// over it would destroy the node: it is written into directly.
+bool IsSpecialFile(const fs::path& target) {
+  std::error_code error;
+  const fs::file_status status = fs::status(target, error);
+  return fs::exists(status) && !fs::is_regular_file(status) && !fs::is_directory(status);
+}
+
 // A name beside the target that no file uses yet.
 fs::path UnusedTemporaryName(const fs::path& target) {
   std::error_code error;
@@ -56,12 +64,17 @@ OutputFile::~OutputFile() {
 }
 
 bool OutputFile::Open() {
+  buffer_.resize(kOutputBufferSize);
+  stream_.rdbuf()->pubsetbuf(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+  if (IsSpecialFile(target_)) {
+    direct_ = true;
+    stream_.open(target_, std::ios::binary | std::ios::out);
+    return stream_.is_open();
+  }
   if (!CanReplace(target_)) {
     return false;
   }
   temporary_ = UnusedTemporaryName(target_);
-  buffer_.resize(kOutputBufferSize);
-  stream_.rdbuf()->pubsetbuf(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
   stream_.open(temporary_, std::ios::binary | std::ios::trunc);
   if (!stream_.is_open()) {
     return false;
@@ -80,6 +93,9 @@ bool OutputFile::Commit() {
   bool written = stream_.good();
   stream_.close();
   written = written && !stream_.fail();
+  if (direct_) {
+    return written;
+  }
   std::error_code error;
   if (written) {
     fs::rename(temporary_, target_, error);

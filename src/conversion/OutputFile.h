@@ -1,6 +1,6 @@
 // The output file of a run. It is written under a temporary name in the target's folder and
 // takes the target's place only when the whole run succeeded, so a failed or cancelled run
-// leaves an existing file exactly as it was.
+// leaves an existing file exactly as it was. A device or pipe is written into directly.
 #pragma once
 
 #include <filesystem>
@@ -40,6 +40,7 @@ class OutputFile {
   std::vector<char> buffer_;
   std::ofstream stream_;
   bool pending_ = false;
+  bool direct_ = false;  // the target is a device or pipe, written without a temporary file
 };
 
 }  // namespace velkora

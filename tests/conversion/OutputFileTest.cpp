@@ -4,7 +4,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
+#include <thread>
+
+#include <sys/stat.h>
 
 #include "conversion/OutputFile.h"
 #include "conversion/TempFolder.h"
@@ -56,6 +60,35 @@ TEST(OutputFile, LinkedTargetIsWrittenThrough) {
 
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_EQ(ReadWholeFile(real), "new\r\n");
+}
+
+// A device or pipe cannot be replaced by a renamed file without destroying it (a named pipe
+// stands in for /dev/null here): the output goes straight into it and the node stays.
+TEST(OutputFile, SpecialFileIsWrittenIntoNotReplaced) {
+  TempFolder folder;
+  const fs::path pipe = folder.path() / "pipe";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  std::string received;
+  std::thread reader([&] {
+    std::ifstream in(pipe, std::ios::binary);
+    received.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  });
+
+  OutputFile output(pipe.string());
+  const bool opened = output.Open();
+  if (opened) {
+    output.Stream() << "1,10.0000,20.0000\r\n";
+  }
+  const bool committed = opened && output.Commit();
+  if (!opened) {
+    std::ofstream(pipe).close();  // lets the reader finish
+  }
+  reader.join();
+
+  EXPECT_TRUE(committed);
+  EXPECT_TRUE(fs::is_fifo(pipe));
+  EXPECT_EQ(received, "1,10.0000,20.0000\r\n");
+  EXPECT_EQ(folder.FileNames(), std::vector<std::string>{"pipe"});
 }
 
 }  // namespace
