@@ -98,15 +98,16 @@ std::string CheckRun(SessionState& session, MainForm& form) {
   if (Trim(form.oFileName.text).empty()) {
     return Refuse(form, "oFileName", "Output file is not specified.");
   }
-  if (std::optional<std::string> refusal = RefuseUnreadableBox(session, form)) {
-    return *refusal;
-  }
   session.outFileName = form.oFileName.text;
   if (form.outFormat.selected < 0 ||
       form.outFormat.selected >= static_cast<std::int64_t>(form.outFormat.items.size())) {
     return Refuse(form, "outFormat", "Output file format is not specified.");
   }
   SetOutputSettings(session, form);
+  // The factors are stored all at once, and only when every box can be read.
+  if (std::optional<std::string> refusal = RefuseUnreadableBox(session, form)) {
+    return *refusal;
+  }
   SetFactors(session, form);
   if (!session.doRotate && !session.doScale) {
     if (session.doTranslate) {

@@ -62,14 +62,15 @@ TEST(CheckRun, RefusalsInOrderWithTheirFocus) {
        "SPPX",
        true},
       {{.scale = "1"}, "Pivot point coordinates must be entered.", "SPPX", true},
-      {{.dx = "12,a"}, "Translation X is not valid.", "txtDX", false},
-      {{.dy = "1,2b"}, "Translation Y is not valid.", "txtDY", false},
-      {{.pivotX = "500,x"}, "Pivot point X is not valid.", "SPPX", false},
-      {{.format = -1, .pivotY = ",,"}, "Pivot point Y is not valid.", "SPPY", false},
-      {{.angle = "45"}, "Rotation angle is not valid.", "txtDR", false},
-      {{.angle = "45 30"}, "Rotation angle is not valid.", "txtDR", false},
-      {{.angle = "45.30", .ignoreDR = 1}, "Rotation angle is not valid.", "txtDR", false},
-      {{.scale = "1,0a"}, "Scale factor is not valid.", "txtDS", false},
+      {{.dx = "12,a"}, "Translation X is not valid.", "txtDX", true},
+      {{.dy = "1,2b"}, "Translation Y is not valid.", "txtDY", true},
+      {{.pivotX = "500,x"}, "Pivot point X is not valid.", "SPPX", true},
+      {{.pivotY = ",,"}, "Pivot point Y is not valid.", "SPPY", true},
+      {{.format = -1, .pivotY = ",,"}, "Output file format is not specified.", "outFormat", true},
+      {{.angle = "45"}, "Rotation angle is not valid.", "txtDR", true},
+      {{.angle = "45 30"}, "Rotation angle is not valid.", "txtDR", true},
+      {{.angle = "45.30", .ignoreDR = 1}, "Rotation angle is not valid.", "txtDR", true},
+      {{.scale = "1,0a"}, "Scale factor is not valid.", "txtDS", true},
   };
   for (const RefusalCase& c : cases) {
     SessionState session;
