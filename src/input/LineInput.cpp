@@ -21,8 +21,9 @@ bool LineInput::Open(const std::string& path) {
   if (path.empty()) {
     return false;
   }
+  // Only a regular file ends: a device can give one endless line, a pipe can wait forever.
   std::error_code error;
-  if (std::filesystem::is_directory(path, error)) {
+  if (!std::filesystem::is_regular_file(path, error)) {
     return false;
   }
   file_ = std::fopen(path.c_str(), "rb");

@@ -15,8 +15,8 @@ class LineInput {
   LineInput& operator=(const LineInput&) = delete;
   ~LineInput();
 
-  // Opens a regular file for reading. False for a missing file, a folder, no access, or an
-  // empty name; the input is then closed.
+  // Opens a regular file for reading. False for a missing file, a folder, a device or pipe,
+  // no access, or an empty name; the input is then closed.
   bool Open(const std::string& path);
   void Close();
   bool IsOpen() const { return file_ != nullptr; }

@@ -1,5 +1,8 @@
 // Line reading: every kind of line break, the end of the input, bytes kept as they are.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "input/LineInput.h"
 #include "input/ReadingTestSupport.h"
@@ -87,6 +90,27 @@ TEST(LineInput, RefusesWhatIsNotAReadableFile) {
     std::string line = "stale";
     EXPECT_FALSE(input.ReadLine(line));
     EXPECT_EQ(line, "");
+  }
+}
+
+TEST(LineInput, RefusesDevicesAndPipes) {
+  // Neither ends: a device would fill memory with one endless line, a pipe would wait forever.
+  ScratchFolder folder;
+  std::vector<std::string> paths;
+  if (std::filesystem::exists("/dev/zero")) {
+    paths.push_back("/dev/zero");
+  }
+  const std::string pipe = folder.PathOf("pipe");
+  if (mkfifo(pipe.c_str(), 0600) == 0) {
+    paths.push_back(pipe);
+  }
+  if (paths.empty()) {
+    GTEST_SKIP() << "no device or pipe to try";
+  }
+  for (const std::string& path : paths) {
+    LineInput input;
+    ASSERT_FALSE(input.Open(path)) << path;
+    EXPECT_TRUE(input.AtEnd()) << path;
   }
 }
 
