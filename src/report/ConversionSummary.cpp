@@ -62,30 +62,27 @@ std::optional<std::int64_t> SourceDateEpoch() {
 }
 
 // Word-wraps the header line at 80 columns; continuation lines are indented by two blanks,
-// and a word too long for a line is cut hard after column 80.
-void AppendWrapped(std::string& report, std::string line) {
-  std::size_t indent = 0;
-  while (!line.empty()) {
-    if (line.size() <= kReportWidth) {
-      AppendLine(report, line);
+// and a word too long for a line is cut hard after column 80. The rest is a view into the
+// line, so a very long description costs no copy per emitted line.
+void AppendWrapped(std::string& report, std::string_view line) {
+  std::string_view indent;
+  std::string_view rest = line;
+  while (!rest.empty()) {
+    const std::size_t room = kReportWidth - indent.size();
+    report.append(indent);
+    if (rest.size() <= room) {
+      AppendLine(report, rest);
       return;
     }
-    const std::size_t blank = Left(line, kReportWidth).find_last_of(' ');
-    std::size_t restStart = kReportWidth;
-    if (blank != std::string_view::npos && blank >= indent) {
-      AppendLine(report, Left(line, blank));
-      restStart = blank + 1;
+    const std::size_t blank = Left(rest, room).find_last_of(' ');
+    if (blank != std::string_view::npos) {
+      AppendLine(report, Left(rest, blank));
+      rest = Trim(rest.substr(blank + 1));
     } else {
-      AppendLine(report, Left(line, kReportWidth));
+      AppendLine(report, Left(rest, room));
+      rest = Trim(rest.substr(room));
     }
-    const std::string_view rest = Trim(std::string_view(line).substr(restStart));
-    if (rest.empty()) {
-      return;
-    }
-    std::string next = "  ";
-    next.append(rest);
-    line = std::move(next);
-    indent = 2;
+    indent = "  ";
   }
 }
 
@@ -105,7 +102,7 @@ void AppendHeaderBlock(std::string& report, const HeaderInfo& hdr) {
     }
     line += "Desc:" + hdr.Comments;
   }
-  AppendWrapped(report, std::move(line));
+  AppendWrapped(report, line);
 }
 
 // Not wrapped: the vertical datum ends in column 80 when there is room, else follows directly.

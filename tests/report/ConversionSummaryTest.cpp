@@ -157,6 +157,10 @@ TEST(ConversionSummaryTest, HeaderBlockWrapsAt80Columns) {
   const std::string c75(75, 'c');
   const std::string c76 =
       "Grading, base, surfacing and bituminous pavement from the junction to bridge";
+  std::string words40 = "word00";
+  for (int i = 1; i < 40; ++i) {
+    words40 += (i < 10 ? " word0" : " word") + std::to_string(i);
+  }
   const struct {
     const char* name;
     std::string th, sp, comments;
@@ -183,6 +187,14 @@ TEST(ConversionSummaryTest, HeaderBlockWrapsAt80Columns) {
        "",
        "Long " + std::string(100, 'x'),
        {"", "Desc:Long", "  " + std::string(78, 'x'), "  " + std::string(22, 'x')}},
+      {"several continuation lines",
+       "",
+       "",
+       words40,
+       {"", "Desc:word00 word01 word02 word03 word04 word05 word06 word07 word08 word09",
+        "  word10 word11 word12 word13 word14 word15 word16 word17 word18 word19 word20",
+        "  word21 word22 word23 word24 word25 word26 word27 word28 word29 word30 word31",
+        "  word32 word33 word34 word35 word36 word37 word38 word39"}},
       {"long word after the T.H. item",
        "12",
        "",
