@@ -113,12 +113,12 @@ bool FindFirstListingPoint(SessionState& session) {
   if (!TakeListingColumns(session.lineBuf, session)) {
     return false;
   }
-  while ((IsDashMarked(session.lineBuf) || IsBlank(session.lineBuf)) && !session.inFile.AtEnd()) {
-    session.inFile.ReadLine(session.lineBuf);
-  }
-  if (IsDashMarked(session.lineBuf) || IsBlank(session.lineBuf)) {
-    return false;
-  }
+  // The dash line is never a point, even when its first group is shorter than the marker.
+  do {
+    if (!session.inFile.ReadLine(session.lineBuf)) {
+      return false;
+    }
+  } while (IsDashMarked(session.lineBuf) || IsBlank(session.lineBuf));
   session.inFile.UnreadLine(session.lineBuf);
   return true;
 }

@@ -115,6 +115,9 @@ INSTANTIATE_TEST_SUITE_P(
                                   "Copyright\r\n Point Station\r\n" + std::string(11, '-') +
                                       " --- --- --- ---\r\n\r\n",
                                   false, "No Geopak Points Found in"},
+                      RefusedCase{"listing-short-dashes-last.txt",
+                                  "Copyright\r\n Point Station\r\n------ --- --- --- ---\r\n",
+                                  false, "No Geopak Points Found in"},
                       RefusedCase{
                           "listing-four-groups.txt",
                           "Copyright\r\n Point Station\r\n---- ---- ---- ----\r\n7 100 200 0\r\n",
