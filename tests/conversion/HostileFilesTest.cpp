@@ -1,8 +1,10 @@
 // The Compute run on hostile files: input that no layout expects is converted or skipped
 // without harm, and an output that cannot be created or written ends the run with its message,
 // the old output untouched and no temporary file left behind.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -11,6 +13,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "conversion/ConversionRun.h"
@@ -100,6 +103,29 @@ TEST(HostileFiles, InputReplacedByAFolderIsSkipped) {
   EXPECT_EQ(ReadWholeFile(run.output), "1,110.0000,195.0000,0.0000\r\n");
   EXPECT_EQ(run.session.reportText.find("gone.csv"), std::string::npos);
   EXPECT_TRUE(run.prompter.messages.empty());
+}
+
+// A named pipe as the output is written into, never replaced by a regular file: the same path
+// as /dev/null, which a rename would destroy.
+TEST(HostileFiles, OutputIntoANamedPipeKeepsThePipe) {
+  HostileRun run;
+  WriteWholeFile(run.input, "1,100,200\r\n");
+  const fs::path pipe = run.folder.path() / "out.pipe";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  run.form.oFileName.text = pipe.string();
+  std::string received;
+  std::thread reader([&pipe, &received] { received = ReadWholeFile(pipe); });
+  const RunResult result = run.Compute();
+  // Frees a reader still waiting for a writer, whatever the run did with the pipe.
+  const int unblock = open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+  if (unblock >= 0) {
+    close(unblock);
+  }
+  reader.join();
+  EXPECT_EQ(result, RunResult::kCompleted);
+  EXPECT_EQ(received, "1,110.0000,195.0000,0.0000\r\n");
+  EXPECT_TRUE(fs::is_fifo(pipe));
+  EXPECT_EQ(run.folder.FileNames(), (std::vector<std::string>{"out.pipe", "topo.csv"}));
 }
 
 // Writes beyond this size fail as on a full disk; the signal that would end the process
