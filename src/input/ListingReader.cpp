@@ -45,10 +45,13 @@ void AssignCaptionValue(std::string& target, std::string_view line) {
   AssignTrimmed(target, colon == std::string_view::npos ? line : line.substr(colon + 1));
 }
 
+// The caption is the text before the first ":" (the whole line without one), so that a
+// description mentioning a feature, or the reverse, stays in its own field.
 void ApplyContinuation(std::string_view line, PointRecord& point) {
-  if (ContainsIgnoringCase(line, "Feature")) {
+  const std::string_view caption = line.substr(0, line.find(':'));
+  if (ContainsIgnoringCase(caption, "Feature")) {
     AssignCaptionValue(point.feature, line);
-  } else if (ContainsIgnoringCase(line, "Description")) {
+  } else if (ContainsIgnoringCase(caption, "Description")) {
     AssignCaptionValue(point.description, line);
   }
 }

@@ -61,6 +61,10 @@ TEST(ListingReader, ReadsEveryPointOfTheListing) {
            "-----------  Description:IRON: PIN\r\n" + "           NOTE: SET 2026\r\n" +
            PointLine("2", "2001", "1001", "13"),
        {"1|1000.2500|2000.5000|12.5000|IPF|IRON: PIN", "2|1001.0000|2001.0000|13.0000||"}},
+      {"ValueMentionsTheOtherCaption",
+       PointLine("1", "2000", "1000", "1") + "            Description: WATER FEATURE\r\n" +
+           "            Feature: DESCRIPTION SIGN\r\n",
+       {"1|1000.0000|2000.0000|1.0000|DESCRIPTION SIGN|WATER FEATURE"}},
       {"CaptionWithoutColon",
        PointLine("1", "2000", "1000", "1") + "            Feature IPF\r\n",
        {"1|1000.0000|2000.0000|1.0000|Feature IPF|"}},
