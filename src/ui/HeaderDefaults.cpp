@@ -2,11 +2,9 @@
 #include "ui/HeaderDefaults.h"
 
 #include <array>
-#include <cstdio>
-#include <filesystem>
 #include <string_view>
-#include <system_error>
 
+#include "conversion/OutputFile.h"
 #include "input/LineInput.h"
 #include "session/TextColumns.h"
 
@@ -41,15 +39,6 @@ std::string HeaderDefaultsText(const HeaderInfo& boxes) {
   return text;
 }
 
-bool WriteWholeFile(const std::string& path, const std::string& text) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) {
-    return false;
-  }
-  const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-  return std::fclose(file) == 0 && written;
-}
-
 }  // namespace
 
 void LoadHeaderDefaults(SessionState& session) {
@@ -68,17 +57,15 @@ void LoadHeaderDefaults(SessionState& session) {
 }
 
 bool WriteHeaderDefaults(const std::string& path, const HeaderInfo& boxes, std::string& error) {
-  const std::string temporary = path + ".tmp";
-  std::error_code ignored;
-  if (!WriteWholeFile(temporary, HeaderDefaultsText(boxes))) {
-    std::filesystem::remove(temporary, ignored);
+  // The same safe replacement as an output file: a failed write leaves the old defaults, a
+  // link is written through, and a read-only file is not replaced.
+  OutputFile file(path);
+  if (!file.Open()) {
     error = "The header defaults file cannot be written.";
     return false;
   }
-  std::error_code renamed;
-  std::filesystem::rename(temporary, path, renamed);
-  if (renamed) {
-    std::filesystem::remove(temporary, ignored);
+  file.Stream() << HeaderDefaultsText(boxes);
+  if (!file.Commit()) {
     error = "The header defaults file cannot be replaced.";
     return false;
   }
