@@ -144,19 +144,26 @@ TEST(HostileReading, EnormousLinesAndRecords) {
   }
 }
 
-// A name in the list that is no longer a readable file is skipped without a word: detection
-// says it cannot be opened.
-TEST(HostileReading, FileReplacedByAFolderIsSkippedSilently) {
+// A name in the list that is no longer a regular file is skipped without a word: detection
+// says it cannot be opened. A device would otherwise read as an empty or endless file.
+TEST(HostileReading, WhatIsNoLongerARegularFileIsSkippedSilently) {
   ScratchFolder folder;
-  const std::string path = folder.Write("topo.csv", "1,100,200\r\n");
-  std::filesystem::remove(path);
-  std::filesystem::create_directory(path);
-  SessionState session;
-  ScriptedPrompter prompter;
-  EXPECT_EQ(ReadAllPoints(session, prompter, path), std::vector<std::string>{});
-  EXPECT_EQ(session.inFormat, format::kCannotOpen);
-  EXPECT_FALSE(session.inFile.IsOpen());
-  EXPECT_TRUE(prompter.messages.empty());
+  const std::string replaced = folder.Write("topo.csv", "1,100,200\r\n");
+  std::filesystem::remove(replaced);
+  std::filesystem::create_directory(replaced);
+  std::vector<std::string> paths = {replaced};
+  if (std::filesystem::exists("/dev/null")) {
+    paths.push_back("/dev/null");
+  }
+  for (const std::string& path : paths) {
+    SCOPED_TRACE(path);
+    SessionState session;
+    ScriptedPrompter prompter;
+    EXPECT_EQ(ReadAllPoints(session, prompter, path), std::vector<std::string>{});
+    EXPECT_EQ(session.inFormat, format::kCannotOpen);
+    EXPECT_FALSE(session.inFile.IsOpen());
+    EXPECT_TRUE(prompter.messages.empty());
+  }
 }
 
 TEST(HostileReading, UnreadableFileIsSkippedSilently) {
