@@ -270,7 +270,8 @@ void MainWindow::BuildMenus() {
     menu->addSeparator()->setObjectName(Name(name));
   };
 
-  QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+  // The ampersands give the menus their Alt keys; they are not shown as text.
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   file->setObjectName(QStringLiteral("file"));
   addEntry(file, "mnuRefFile", "Select a Coordinate File");
   addSeparator(file, "sep21");
@@ -290,12 +291,12 @@ void MainWindow::BuildMenus() {
   addEntry(file, "mnuFilClr", "Clear All Data");
   addEntry(file, "mnuFilExit", "Exit");
 
-  QMenu* report = menuBar()->addMenu(QStringLiteral("Report"));
+  QMenu* report = menuBar()->addMenu(QStringLiteral("&Report"));
   report->setObjectName(QStringLiteral("mnuReport"));
   addEntry(report, "mnuHeaderInfo", "Enter Header Info");
   addEntry(report, "mnuRptClr", "Clear Report Contents");
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
   addEntry(help, "mnuHlpAbout", "About Velkora");
 }
