@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 
 #include "transform/ControlPointPick.h"
 #include "ui/CommonView.h"
@@ -95,13 +97,16 @@ void PointBrowserDialog::Pick(const QString& caption) {
       session_.referenceLines[static_cast<std::size_t>(lastChosenRow_)] == lastChosenLine_) {
     pointList_->setCurrentIndex(lines_->index(static_cast<int>(lastChosenRow_)));
   }
+  // Sized before it shows, so that it opens centred at its new width.
+  auto outerWidth = static_cast<double>(BrowserOuterWidth(session_.referenceWidth));
+  // Very long descriptions would put the buttons beyond the screen's edge; the list then
+  // scrolls instead.
+  if (const QScreen* shownOn = screen()) {
+    outerWidth =
+        std::min(outerWidth, shownOn->availableGeometry().width() * 1440.0 / logicalDpiX());
+  }
+  resize(Twips(outerWidth - kFrameWidth), height());
   exec();
-}
-
-void PointBrowserDialog::showEvent(QShowEvent* event) {
-  const std::int64_t outerWidth = BrowserOuterWidth(session_.referenceWidth);
-  resize(Twips(static_cast<double>(outerWidth) - kFrameWidth), height());
-  QDialog::showEvent(event);
 }
 
 void PointBrowserDialog::resizeEvent(QResizeEvent* event) {

@@ -26,7 +26,6 @@ class PointBrowserDialog : public QDialog {
   void Pick(const QString& caption);
 
  protected:
-  void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:

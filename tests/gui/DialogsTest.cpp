@@ -5,6 +5,7 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <fstream>
 #include <sstream>
 
@@ -228,6 +229,25 @@ TEST_F(PointBrowserTest, OpensAsWideAsItsWidestLine) {
     EXPECT_EQ(selectLeft, row.selectLeft) << row.widestLine;
     EXPECT_EQ(cancelLeft, row.cancelLeft) << row.widestLine;
   }
+}
+
+// A description of a thousand characters would make the browser far wider than the screen.
+TEST_F(PointBrowserTest, StaysOnTheScreenWithItsButtons) {
+  Type("rFileName", QString::fromStdString(DataFile("comma-delimited.txt")));
+  Leave("rFileName");
+  session.referenceWidth = 1037;
+  QRect frame, screen, cancel;
+  int clientWidth = 0;
+  WhenModal(window.get(), [&](QWidget* browser) {
+    frame = browser->frameGeometry();
+    screen = browser->screen()->availableGeometry();
+    clientWidth = browser->width();
+    cancel = In(browser, "btnCancel")->geometry();
+    QTest::keyClick(browser, Qt::Key_Escape);
+  });
+  Find<QPushButton>("btnSPP")->click();
+  EXPECT_TRUE(screen.contains(frame)) << frame.x() << "," << frame.width();
+  EXPECT_LE(cancel.right(), clientWidth);
 }
 
 }  // namespace
