@@ -70,7 +70,8 @@ HeaderDialog::HeaderDialog(SessionState& session, Prompter& prompter, QWidget* o
   QLabel* intro = PlaceLabel(this, "Label4",
                              "Enter additional information to be included in the report header. "
                              "Only those items that contain data will appear in the report.",
-                             TwipRect(120, 120, 4455, 495));
+                             TwipRect(120, 120, 4455, 600));
+  // Down to the row of labels below: the text takes three lines in most fonts.
   intro->setWordWrap(true);
   intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 

@@ -63,10 +63,21 @@ Widget* Place(QWidget* parent, const char* name, const QRect& rect) {
   return widget;
 }
 
+// A caption a little wider than its label in the system's font is set a little tighter
+// rather than cut off by the control beside it.
+void FitToWidth(QLabel* label) {
+  QFont font = label->font();
+  for (int spacing = 99; spacing >= 85 && label->sizeHint().width() > label->width(); --spacing) {
+    font.setLetterSpacing(QFont::PercentageSpacing, spacing);
+    label->setFont(font);
+  }
+}
+
 QLabel* PlaceLabel(QWidget* parent, const char* name, const char* caption, const QRect& rect) {
   auto* label = Place<QLabel>(parent, name, rect);
   label->setTextFormat(Qt::PlainText);
   label->setText(Name(caption));
+  FitToWidth(label);
   return label;
 }
 
