@@ -115,6 +115,12 @@ int TakeScreenshots(const QString& folder, const std::vector<std::string>& fileN
   return view.saved() ? 0 : 1;
 }
 
+// A name relative to the current folder made whole. An empty argument stays empty, so that
+// start-up skips it instead of listing the current folder as an input file.
+std::string AbsoluteFileName(const QString& argument) {
+  return argument.isEmpty() ? std::string() : FromQt(QDir::current().absoluteFilePath(argument));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -129,14 +135,14 @@ int main(int argc, char** argv) {
     const QString folder = arguments.at(1);
     std::vector<std::string> fileNames;
     for (qsizetype i = 2; i < arguments.size(); ++i) {
-      fileNames.push_back(FromQt(QDir::current().absoluteFilePath(arguments.at(i))));
+      fileNames.push_back(AbsoluteFileName(arguments.at(i)));
     }
     return TakeScreenshots(folder, fileNames);
   }
 
   std::vector<std::string> fileNames;
   for (const QString& argument : arguments) {
-    fileNames.push_back(FromQt(QDir::current().absoluteFilePath(argument)));
+    fileNames.push_back(AbsoluteFileName(argument));
   }
   SessionState session;
   MainForm form;
