@@ -17,7 +17,7 @@ class RunView {
  public:
   virtual ~RunView() = default;
 
-  // Called every kProgressInterval points; false cancels the run.
+  // Called every kProgressInterval lines read; false cancels the run.
   virtual bool ReportProgress(std::int64_t pointsWritten) = 0;
 
   // The report window's text with its run banners, and its caption.

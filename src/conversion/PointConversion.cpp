@@ -46,6 +46,19 @@ void WritePoint(SessionState& session) {
 }
 
 ConversionOutcome ConvertPoints(SessionState& session, RunView& view) {
+  // Progress is reported by lines read, so that a long file of comments or invalid lines
+  // keeps the window painting and can be cancelled too.
+  ConversionOutcome stopReason = ConversionOutcome::kConverted;
+  session.inFile.SetLineHook(
+      [&session, &view, &stopReason] {
+        if (!session.outFile->good()) {
+          stopReason = ConversionOutcome::kWriteFailed;
+        } else if (!view.ReportProgress(session.runPointCount)) {
+          stopReason = ConversionOutcome::kCancelled;
+        }
+        return stopReason == ConversionOutcome::kConverted;
+      },
+      kProgressInterval);
   do {
     if (ReadPoint(session)) {
       TransformPoint(session);
@@ -55,16 +68,11 @@ ConversionOutcome ConvertPoints(SessionState& session, RunView& view) {
       WritePoint(session);
       ++session.filePointCount;
       ++session.runPointCount;
-      if (session.runPointCount % kProgressInterval == 0) {
-        if (!session.outFile->good()) {
-          return ConversionOutcome::kWriteFailed;
-        }
-        if (!view.ReportProgress(session.runPointCount)) {
-          return ConversionOutcome::kCancelled;
-        }
-      }
     }
   } while (!session.inFile.AtEnd());
+  if (session.inFile.Stopped()) {
+    return stopReason;
+  }
   if (session.inFile.Failed()) {
     return ConversionOutcome::kReadFailed;
   }

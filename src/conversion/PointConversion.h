@@ -9,7 +9,7 @@ namespace velkora {
 
 class RunView;
 
-// Points written between two progress reports.
+// Lines read between two progress reports.
 inline constexpr std::int64_t kProgressInterval = 16384;
 
 enum class ConversionOutcome {

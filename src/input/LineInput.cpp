@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 namespace velkora {
 
@@ -32,7 +33,7 @@ bool LineInput::Open(const std::string& path) {
   }
   buffer_.resize(kBufferSize);
   pos_ = len_ = 0;
-  eof_ = failed_ = false;
+  eof_ = failed_ = stopped_ = false;
   return true;
 }
 
@@ -43,6 +44,20 @@ void LineInput::Close() {
   }
   pos_ = len_ = 0;
   eof_ = true;
+  hasUnreadLine_ = false;
+  hook_ = nullptr;
+}
+
+void LineInput::SetLineHook(std::function<bool()> hook, std::uint64_t interval) {
+  hook_ = std::move(hook);
+  hookInterval_ = interval;
+  linesSinceHook_ = 0;
+}
+
+void LineInput::Stop() {
+  stopped_ = true;
+  eof_ = true;
+  pos_ = len_ = 0;
   hasUnreadLine_ = false;
 }
 
@@ -71,6 +86,19 @@ bool LineInput::AtEnd() {
 }
 
 bool LineInput::ReadLine(std::string& line) {
+  if (!TakeLine(line)) {
+    return false;
+  }
+  if (hook_ && ++linesSinceHook_ >= hookInterval_) {
+    linesSinceHook_ = 0;
+    if (!hook_()) {
+      Stop();
+    }
+  }
+  return true;
+}
+
+bool LineInput::TakeLine(std::string& line) {
   line.clear();
   if (hasUnreadLine_) {
     line.swap(unreadLine_);

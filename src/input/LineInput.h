@@ -2,7 +2,9 @@
 // the line. Bytes are kept exactly as they are (NUL included), nothing is transcoded.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,8 +36,16 @@ class LineInput {
   bool AtEnd();
   bool Failed() const { return failed_; }
 
+  // Calls `hook` after every `interval` lines read, so that a long reading loop can report
+  // progress even when few lines give points. When the hook returns false the input stops:
+  // it reads as ended from then on, and Stopped() tells. Close() removes the hook.
+  void SetLineHook(std::function<bool()> hook, std::uint64_t interval);
+  bool Stopped() const { return stopped_; }
+
  private:
   bool Fill();
+  bool TakeLine(std::string& line);
+  void Stop();
 
   std::FILE* file_ = nullptr;
   std::vector<char> buffer_;
@@ -49,6 +59,10 @@ class LineInput {
   std::size_t nextLf_ = 0;
   bool eof_ = false;
   bool failed_ = false;
+  std::function<bool()> hook_;
+  std::uint64_t hookInterval_ = 0;
+  std::uint64_t linesSinceHook_ = 0;
+  bool stopped_ = false;
 };
 
 }  // namespace velkora

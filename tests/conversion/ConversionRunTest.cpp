@@ -236,7 +236,8 @@ TEST_F(ConversionRunTest, CancelledRunLeavesNoTrace) {
   prompter.yesNoAnswers = {MessageAnswer::kYes};
   view.cancel = true;
   EXPECT_EQ(Compute(), RunResult::kCancelled);
-  EXPECT_EQ(view.progress, std::vector<std::int64_t>{16384});
+  // Reported after the 16384th line is read, before its point is written.
+  EXPECT_EQ(view.progress, std::vector<std::int64_t>{16383});
   EXPECT_EQ(ReadWholeFile(output), "old output\r\n");
   EXPECT_EQ(session.reportText, "");
   EXPECT_EQ(folder.FileNames(), (std::vector<std::string>{"out.csv", "topo.csv"}));
@@ -246,7 +247,22 @@ TEST_F(ConversionRunTest, CancelledRunLeavesNoTrace) {
   prompter.yesNoAnswers = {MessageAnswer::kYes};
   EXPECT_EQ(Compute(), RunResult::kCompleted);
   EXPECT_EQ(session.runPointCount, 20000);
-  EXPECT_EQ(view.progress, (std::vector<std::int64_t>{16384, 16384}));
+  EXPECT_EQ(view.progress, (std::vector<std::int64_t>{16383, 16383}));
+}
+
+TEST_F(ConversionRunTest, LinesWithoutPointsStillReportProgressAndCancel) {
+  std::string comments;
+  for (int n = 1; n <= 40000; ++n) {
+    comments += "$ survey note " + std::to_string(n) + "\r\n";
+  }
+  WriteWholeFile(input, comments + "1,1000,2000,5\r\n");
+  WriteWholeFile(output, "old output\r\n");
+  prompter.yesNoAnswers = {MessageAnswer::kYes};
+  view.cancel = true;
+  EXPECT_EQ(Compute(), RunResult::kCancelled);
+  EXPECT_EQ(view.progress, std::vector<std::int64_t>{0});
+  EXPECT_EQ(ReadWholeFile(output), "old output\r\n");
+  EXPECT_EQ(folder.FileNames(), (std::vector<std::string>{"out.csv", "topo.csv"}));
 }
 
 }  // namespace
