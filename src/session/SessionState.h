@@ -119,6 +119,7 @@ struct SessionState {
   // widest line (at least kMinReferenceWidth).
   std::vector<std::string> referenceLines;
   std::int64_t referenceWidth = 47;
+  std::string referenceFileName;  // the file those lines were loaded from
 
   // Report and header.
   HeaderInfo hdr;

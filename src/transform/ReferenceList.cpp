@@ -110,6 +110,7 @@ bool LoadReferenceFile(SessionState& session, MainForm& form, Prompter& prompter
   }
   session.referenceLines = std::move(lines);
   session.referenceWidth = width;
+  session.referenceFileName = form.rFileName.text;
   return true;
 }
 
@@ -159,7 +160,9 @@ void PointNumberLostFocus(SessionState& session, MainForm& form, ControlRole rol
 }
 
 void ReferenceFileLostFocus(SessionState& session, MainForm& form, Prompter& prompter) {
-  if (form.rFileName.text != session.curFileName) {
+  // Typing the name of the input file handled last must still load it as the reference file.
+  if (form.rFileName.text != session.curFileName ||
+      form.rFileName.text != session.referenceFileName) {
     LoadReferenceFile(session, form, prompter);
   }
 }

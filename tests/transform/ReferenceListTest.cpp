@@ -256,6 +256,15 @@ TEST_F(ReferenceFileTest, LostFocusReloadsOnlyAChangedName) {
   EXPECT_EQ(session.referenceLines.size(), 7U);
 }
 
+TEST_F(ReferenceFileTest, LostFocusLoadsTheInputFileHandledLast) {
+  // The name typed is the input file just added: curFileName already holds it.
+  session.curFileName = DataFile("reference.csv");
+  form.rFileName.text = session.curFileName;
+  ReferenceFileLostFocus(session, form, prompter);
+  EXPECT_EQ(session.referenceLines.size(), 7U);
+  EXPECT_EQ(session.referenceFileName, form.rFileName.text);
+}
+
 TEST_F(ReferenceFileTest, SelectDialogAndDrop) {
   form.rFileName.text = DataFile("short_lines.csv");
   ASSERT_TRUE(LoadReferenceFile(session, form, prompter));
