@@ -27,7 +27,11 @@ std::string EightyColumnLine(const char* number, const char* description, const 
 std::string JoinedFields(const char* prefix, int first, int last) {
   std::string text;
   for (int n = first; n <= last; ++n) {
-    text += (n == first ? "" : ",") + std::string(prefix) + std::to_string(n);
+    if (n > first) {
+      text += ',';
+    }
+    text += prefix;
+    text += std::to_string(n);
   }
   return text;
 }
