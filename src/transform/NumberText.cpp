@@ -6,6 +6,7 @@
 #include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <system_error>
 
 #include "session/SessionState.h"
@@ -227,6 +228,11 @@ std::optional<double> ReadStrictNumber(std::string_view text) {
   return ReadStrictCore(text.substr(first, last - first));
 }
 
+// Powers of ten that a double holds exactly.
+constexpr std::array<double, 23> kExactPowersOfTen = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
 // The common case of a plain number ("  -4981234.5678", "12.5 m"): one run of digits and a
 // point that no blank or exponent letter continues, read where it stands. No value otherwise.
 std::optional<double> ReadPlainNumber(std::string_view text) {
@@ -240,17 +246,24 @@ std::optional<double> ReadPlainNumber(std::string_view text) {
   }
   const std::size_t first = at;
   bool seenPoint = false;
-  bool seenDigit = false;
+  std::size_t digits = 0;
+  std::size_t decimals = 0;
+  std::uint64_t mantissa = 0;
   for (; at < text.size(); ++at) {
-    if (IsDigit(text[at])) {
-      seenDigit = true;
-    } else if (text[at] == '.' && !seenPoint) {
+    const char c = text[at];
+    if (IsDigit(c)) {
+      if (digits < 19) {
+        mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+      }
+      ++digits;
+      decimals += seenPoint ? 1 : 0;
+    } else if (c == '.' && !seenPoint) {
       seenPoint = true;
     } else {
       break;
     }
   }
-  if (!seenDigit) {
+  if (digits == 0) {
     return std::nullopt;
   }
   if (at < text.size()) {
@@ -260,9 +273,15 @@ std::optional<double> ReadPlainNumber(std::string_view text) {
     }
   }
   double value = 0;
-  const auto result = std::from_chars(text.data() + first, text.data() + at, value);
-  if (result.ec != std::errc{} || result.ptr != text.data() + at) {
-    return std::nullopt;
+  // Both operands exact, so the one rounding of the division gives the correctly rounded
+  // value, the same as the general conversion below.
+  if (digits <= 19 && mantissa <= (std::uint64_t{1} << 53) && decimals < kExactPowersOfTen.size()) {
+    value = static_cast<double>(mantissa) / kExactPowersOfTen[decimals];
+  } else {
+    const auto result = std::from_chars(text.data() + first, text.data() + at, value);
+    if (result.ec != std::errc{} || result.ptr != text.data() + at) {
+      return std::nullopt;
+    }
   }
   return negative ? -value : value;
 }
