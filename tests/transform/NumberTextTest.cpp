@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -180,6 +181,29 @@ TEST(ReadNumber, LeadingScanOrStrictGroupedForm) {
   EXPECT_EQ(ReadStrictNumber(" 12.5 "), 12.5);
   EXPECT_EQ(ReadStrictNumber("12 m"), std::nullopt);
   EXPECT_EQ(ReadStrictNumber(""), std::nullopt);
+}
+
+// Plain numbers take a shortcut; it must give the correctly rounded value, bit for bit.
+TEST(ReadNumber, PlainNumbersAreCorrectlyRounded) {
+  std::mt19937_64 random(7);
+  std::vector<std::string> texts = {
+      "9007199254740993",         "9007199254740992.5",    "0.1",
+      "1.7976931348623157",       "4981234.56785",         "0000000000000000012.5",
+      "-0.000000000000000000001", "12345678901234567890.5"};
+  for (int n = 0; n < 200000; ++n) {
+    std::string text = std::to_string(random() % 100000000000000000ULL);
+    text.insert(text.size() - static_cast<std::size_t>(random() % text.size()), ".");
+    texts.push_back(text);
+  }
+  for (const std::string& text : texts) {
+    const bool negative = text.front() == '-';
+    double expected = 0;
+    std::from_chars(text.data() + (negative ? 1 : 0), text.data() + text.size(), expected);
+    expected = negative ? -expected : expected;
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(ReadNumber(text)),
+              std::bit_cast<std::uint64_t>(expected))
+        << text;
+  }
 }
 
 TEST(ParseAngle, ReadsBothFormsAndRefusesTheRest) {
