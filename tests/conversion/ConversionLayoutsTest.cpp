@@ -19,14 +19,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::ReadWholeFile;
+using testing::RecordingView;
 using testing::TempFolder;
 using testing::WriteWholeFile;
-
-class QuietView : public RunView {
- public:
-  bool ReportProgress(std::int64_t) override { return true; }
-  void ShowReport(const std::string&, const std::string&) override {}
-};
 
 struct Factors {
   std::string dx, dy, angle, scale, pivotX, pivotY;
@@ -51,7 +46,7 @@ RunResult Convert(const std::vector<fs::path>& inputs, const fs::path& output, i
   form.SPPY.text = factors.pivotY;
   testing::ScriptedPrompter prompter;
   prompter.yesNoAnswers = {MessageAnswer::kYes};
-  QuietView view;
+  RecordingView view;
   return RunConversion(session, form, prompter, view);
 }
 
@@ -127,7 +122,7 @@ TEST(ConvertPoints, OutputThatFailsStopsTheFile) {
   session.curFileName = (folder.path() / "in.csv").string();
   testing::ScriptedPrompter prompter;
   ASSERT_TRUE(OpenInputFile(session, prompter));
-  QuietView view;
+  RecordingView view;
   EXPECT_EQ(ConvertPoints(session, view), ConversionOutcome::kWriteFailed);
   CloseInputFile(session);
 }

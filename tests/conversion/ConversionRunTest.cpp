@@ -19,24 +19,7 @@ using testing::ReadWholeFile;
 using testing::TempFolder;
 using testing::WriteWholeFile;
 
-class RecordingView : public RunView {
- public:
-  bool ReportProgress(std::int64_t pointsWritten) override {
-    progress.push_back(pointsWritten);
-    return !cancel;
-  }
-  void ShowReport(const std::string& text, const std::string& title) override {
-    ++shown;
-    windowText = text;
-    caption = title;
-  }
-
-  bool cancel = false;
-  std::vector<std::int64_t> progress;
-  int shown = 0;
-  std::string windowText;
-  std::string caption;
-};
+using testing::RecordingView;
 
 const std::string kBanner1 = std::string(36, '*') + " RUN 1 " + std::string(37, '*');
 const std::string kBanner2 = std::string(36, '*') + " RUN 2 " + std::string(37, '*');

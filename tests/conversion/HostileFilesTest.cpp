@@ -25,15 +25,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::ReadWholeFile;
+using testing::RecordingView;
 using testing::TempFolder;
 using testing::WriteWholeFile;
-
-class QuietView : public RunView {
- public:
-  bool ReportProgress(std::int64_t) override { return true; }
-  void ShowReport(const std::string&, const std::string&) override { ++shown; }
-  int shown = 0;
-};
 
 // A comma-delimited run of topo.csv into out.csv moved by (10, -5), in a fresh folder.
 struct HostileRun {
@@ -55,7 +49,7 @@ struct HostileRun {
   SessionState session;
   MainForm form;
   testing::ScriptedPrompter prompter;
-  QuietView view;
+  RecordingView view;
 };
 
 struct InputCase {

@@ -1,8 +1,9 @@
-// A fresh folder under the system's temporary folder, removed with everything in it, and
-// whole-file helpers for the tests that write files.
+// A fresh folder under the system's temporary folder, removed with everything in it,
+// whole-file helpers and a recording run view for the tests that convert files.
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -10,7 +11,29 @@
 #include <string>
 #include <vector>
 
+#include "conversion/ConversionRun.h"
+
 namespace velkora::testing {
+
+// A RunView that records the progress reports and the report window it was asked to show.
+class RecordingView : public RunView {
+ public:
+  bool ReportProgress(std::int64_t pointsWritten) override {
+    progress.push_back(pointsWritten);
+    return !cancel;
+  }
+  void ShowReport(const std::string& text, const std::string& title) override {
+    ++shown;
+    windowText = text;
+    caption = title;
+  }
+
+  bool cancel = false;
+  std::vector<std::int64_t> progress;
+  int shown = 0;
+  std::string windowText;
+  std::string caption;
+};
 
 class TempFolder {
  public:
