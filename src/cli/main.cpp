@@ -7,6 +7,7 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "session/ProgramVersion.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ void PrintOverview() {
     text += "  " + name + std::string(command.summary) + "\n";
   }
   text += "\n'velkora-cli COMMAND --help' describes a command.\n";
+  text += "'velkora-cli --version' prints the program's version.\n";
   std::fputs(text.c_str(), stdout);
 }
 
@@ -41,6 +43,11 @@ int main(int argc, char** argv) {
   const std::string_view commandName = argv[1];
   if (commandName == "--help" || commandName == "-h") {
     PrintOverview();
+    return 0;
+  }
+  if (commandName == "--version") {
+    std::printf("%.*s\n", static_cast<int>(velkora::kVersionLine.size()),
+                velkora::kVersionLine.data());
     return 0;
   }
   for (const CliCommand& command : kCommands) {
