@@ -1,29 +1,13 @@
 // The start-up sequence, run once before the main window is shown.
 #include "session/Startup.h"
 
-#include <filesystem>
-
 #include "input/InputFileList.h"
+#include "session/SettingsLocation.h"
 #include "session/TextColumns.h"
 #include "ui/HeaderDefaults.h"
 #include "ui/MainFormCommands.h"
 
 namespace velkora {
-
-namespace {
-
-std::string BesideProgram(const std::string& programFolder, std::string_view fileName) {
-  constexpr char kSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
-  std::string path = programFolder;
-  // A drive's root folder already ends in its separator.
-  if (path.empty() || (path.back() != kSeparator && path.back() != '/')) {
-    path += kSeparator;
-  }
-  path += fileName;
-  return path;
-}
-
-}  // namespace
 
 std::vector<std::string> SplitCommandLine(std::string_view text) {
   std::vector<std::string> names;
@@ -44,8 +28,8 @@ std::vector<std::string> SplitCommandLine(std::string_view text) {
 
 void StartUp(SessionState& session, MainForm& form, Prompter& prompter,
              const std::string& programFolder, const std::vector<std::string>& fileNames) {
-  session.helpPath = BesideProgram(programFolder, "Velkora.hlp");
-  session.iniPath = BesideProgram(programFolder, "Velkora.ini");
+  session.helpPath = PathInFolder(programFolder, "Velkora.hlp");
+  session.iniPath = HeaderDefaultsPath(programFolder, UserFoldersFromEnvironment());
   session.controlDecimals = 4;
   session.outputDecimals = 4;
   form.btnAdd.text = "Load";

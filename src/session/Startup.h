@@ -17,7 +17,8 @@ namespace velkora {
 // text.
 std::vector<std::string> SplitCommandLine(std::string_view text);
 
-// Sets helpPath and iniPath beside the program, the decimals, the form's loaded state and
+// Sets helpPath beside the program and iniPath by HeaderDefaultsPath (beside a portable copy,
+// in the user's configuration folder otherwise), the decimals, the form's loaded state and
 // inDelim, loads the header defaults, then adds each file name to the input list without
 // messages (unrecognised or missing files are listed all the same) and selects the first.
 void StartUp(SessionState& session, MainForm& form, Prompter& prompter,

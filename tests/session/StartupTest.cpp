@@ -37,25 +37,6 @@ TEST(StartupTest, SplitCommandLine) {
   }
 }
 
-TEST(StartupTest, PathsBesideTheProgram) {
-  const struct {
-    std::string folder;
-    std::string iniPath;
-    std::string helpPath;
-  } cases[] = {
-      {"/opt/velkora", "/opt/velkora/Velkora.ini", "/opt/velkora/Velkora.hlp"},
-      {"/", "/Velkora.ini", "/Velkora.hlp"},
-  };
-  for (const auto& c : cases) {
-    SessionState session;
-    MainForm form;
-    ScriptedPrompter prompter;
-    StartUp(session, form, prompter, c.folder, {});
-    EXPECT_EQ(session.iniPath, c.iniPath);
-    EXPECT_EQ(session.helpPath, c.helpPath);
-  }
-}
-
 class StartupFilesTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -96,6 +77,15 @@ TEST_F(StartupFilesTest, NamedFilesAreListedSilentlyAndTheFirstSelected) {
   EXPECT_EQ(session.inDelim, ';');
   EXPECT_EQ(session.controlDecimals, 4);
   EXPECT_EQ(session.outputDecimals, 4);
+}
+
+TEST_F(StartupFilesTest, PathsBesideAPortableCopy) {
+  SessionState session;
+  MainForm form;
+  ScriptedPrompter prompter;
+  StartUp(session, form, prompter, folder_.string(), {});
+  EXPECT_EQ(session.iniPath, PathOf("Velkora.ini"));
+  EXPECT_EQ(session.helpPath, PathOf("Velkora.hlp"));
 }
 
 TEST_F(StartupFilesTest, NoArgumentsLeaveTheListEmpty) {
