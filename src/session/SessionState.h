@@ -61,6 +61,14 @@ struct HeaderInfo {
   bool operator==(const HeaderInfo&) const = default;
 };
 
+// The residual table of the last fit put into the boxes by "Use These Factors", with the texts
+// it put there: a run's report carries the table only while the boxes still hold them.
+struct FittedFactors {
+  std::string residualTable;  // empty when no fit was used
+  std::string sourcePivotX, sourcePivotY;
+  std::string dx, dy, angle, scale;
+};
+
 struct SessionState {
   // Program paths.
   std::string iniPath;
@@ -124,6 +132,7 @@ struct SessionState {
   // Report and header.
   HeaderInfo hdr;
   std::string reportText;
+  FittedFactors fittedFactors;
 
   // Shared scratch text; never expected to survive a call to another procedure.
   std::string msgText;

@@ -2,6 +2,7 @@
 // window's conventions, the residual of each pair and their table for the report.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <utility>
@@ -11,6 +12,10 @@
 #include "session/SessionState.h"
 
 namespace velkora {
+
+// Flagging starts at this many pairs: each pair is judged against a fit of the others, which
+// needs redundancy of its own.
+inline constexpr std::size_t kFewestPairsToFlag = 4;
 
 // One control point as measured in the source system and as known in the destination system.
 struct ControlPair {

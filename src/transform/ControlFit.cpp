@@ -1,0 +1,224 @@
+// The least-squares similarity fit over control pairs, its residuals, and the box texts that
+// make a run reproduce it.
+#include "transform/ControlFit.h"
+
+#include <cmath>
+#include <cstddef>
+#include <limits>
+
+#include "transform/Factors.h"
+#include "transform/NumberText.h"
+
+namespace velkora {
+namespace {
+
+// A residual that prints as zero at four decimals is never flagged.
+constexpr double kSmallestFlaggedLength = 0.00005;
+
+// X' = a u + b v, Y' = -b u + a v about the centroids, with a = scale cos(rotation) and
+// b = scale sin(rotation), rotation clockwise.
+struct Similarity {
+  double sourceCentreX = 0, sourceCentreY = 0;
+  double destCentreX = 0, destCentreY = 0;
+  double a = 0, b = 0;
+
+  double ImageX(double x, double y) const {
+    return destCentreX + a * (x - sourceCentreX) + b * (y - sourceCentreY);
+  }
+  double ImageY(double x, double y) const {
+    return destCentreY - b * (x - sourceCentreX) + a * (y - sourceCentreY);
+  }
+};
+
+// The closed-form solution over every pair but `left_out` (none when it is out of range).
+// Centring first keeps coordinates in the millions from swamping the sums.
+std::optional<Similarity> SolveSimilarity(const std::vector<ControlPair>& pairs,
+                                          std::size_t leftOut) {
+  Similarity fit;
+  double count = 0;
+  for (std::size_t i = 0; i < pairs.size(); ++i) {
+    if (i == leftOut) {
+      continue;
+    }
+    fit.sourceCentreX += pairs[i].sourceX;
+    fit.sourceCentreY += pairs[i].sourceY;
+    fit.destCentreX += pairs[i].destX;
+    fit.destCentreY += pairs[i].destY;
+    ++count;
+  }
+  fit.sourceCentreX /= count;
+  fit.sourceCentreY /= count;
+  fit.destCentreX /= count;
+  fit.destCentreY /= count;
+
+  double sourceSpread = 0, along = 0, across = 0;
+  for (std::size_t i = 0; i < pairs.size(); ++i) {
+    if (i == leftOut) {
+      continue;
+    }
+    const double u = pairs[i].sourceX - fit.sourceCentreX;
+    const double v = pairs[i].sourceY - fit.sourceCentreY;
+    const double du = pairs[i].destX - fit.destCentreX;
+    const double dv = pairs[i].destY - fit.destCentreY;
+    sourceSpread += u * u + v * v;
+    along += u * du + v * dv;
+    across += v * du - u * dv;
+  }
+  if (!(sourceSpread > 0)) {
+    return std::nullopt;
+  }
+  fit.a = along / sourceSpread;
+  fit.b = across / sourceSpread;
+  return fit;
+}
+
+double ResidualLength(const Similarity& fit, const ControlPair& pair) {
+  return std::hypot(fit.ImageX(pair.sourceX, pair.sourceY) - pair.destX,
+                    fit.ImageY(pair.sourceX, pair.sourceY) - pair.destY);
+}
+
+// The RMS of the residuals of a fit made without pair `leftOut`; none when those pairs
+// cannot be fitted.
+std::optional<double> RmsWithout(const std::vector<ControlPair>& pairs, std::size_t leftOut) {
+  const std::optional<Similarity> fit = SolveSimilarity(pairs, leftOut);
+  if (!fit) {
+    return std::nullopt;
+  }
+  double sum = 0;
+  for (std::size_t i = 0; i < pairs.size(); ++i) {
+    if (i != leftOut) {
+      const double length = ResidualLength(*fit, pairs[i]);
+      sum += length * length;
+    }
+  }
+  return std::sqrt(sum / static_cast<double>(pairs.size() - 1));
+}
+
+// A pair's residual is partly absorbed by the fit it disturbs, so it is measured against the
+// RMS of the others fitted without it: against the overall RMS no residual of fewer than ten
+// pairs could ever reach three times it.
+void FlagResiduals(const std::vector<ControlPair>& pairs, ControlFit& fit) {
+  if (pairs.size() < kFewestPairsToFlag) {
+    return;
+  }
+  for (std::size_t i = 0; i < pairs.size(); ++i) {
+    PairResidual& residual = fit.residuals[i];
+    if (residual.length < kSmallestFlaggedLength) {
+      continue;
+    }
+    const std::optional<double> othersRms = RmsWithout(pairs, i);
+    residual.flagged = othersRms && residual.length > 3 * *othersRms;
+  }
+}
+
+// The pair whose source point lies farthest from the pivot gives the best-defined line.
+std::size_t FarthestFromPivot(const std::vector<ControlPair>& pairs) {
+  std::size_t farthest = 1;
+  double longest = -1;
+  for (std::size_t i = 1; i < pairs.size(); ++i) {
+    const double length =
+        std::hypot(pairs[i].sourceX - pairs[0].sourceX, pairs[i].sourceY - pairs[0].sourceY);
+    if (length > longest) {
+      longest = length;
+      farthest = i;
+    }
+  }
+  return farthest;
+}
+
+void TypePoint(Control& x, Control& y, double xValue, double yValue) {
+  x.text = GeneralForm(xValue);
+  y.text = GeneralForm(yValue);
+}
+
+// The texts are those Calculate writes for the pivot, a reference point and their images, so
+// that a run reads back the same factors. Two pairs are fitted exactly, so their given
+// destinations stand in for the images, and the texts equal Calculate's on the same points.
+// Calculate leaves a box empty for coordinates of 0 or less; the fit's own values fill it then.
+void FillBoxTexts(const std::vector<ControlPair>& pairs, const Similarity& similarity,
+                  ControlFit& fit) {
+  const ControlPair& pivot = pairs[0];
+  const ControlPair& reference = pairs[FarthestFromPivot(pairs)];
+  const bool exact = pairs.size() == 2;
+  SessionState scratch;
+  MainForm form;
+  TypePoint(form.SPPX, form.SPPY, pivot.sourceX, pivot.sourceY);
+  TypePoint(form.SRPX, form.SRPY, reference.sourceX, reference.sourceY);
+  TypePoint(form.DPPX, form.DPPY, exact ? pivot.destX : fit.destPivotX,
+            exact ? pivot.destY : fit.destPivotY);
+  TypePoint(form.DRPX, form.DRPY,
+            exact ? reference.destX : similarity.ImageX(reference.sourceX, reference.sourceY),
+            exact ? reference.destY : similarity.ImageY(reference.sourceX, reference.sourceY));
+  ComputeFactors(scratch, form);
+
+  fit.dxText = form.txtDX.text.empty()
+                   ? FormatRounded(fit.destPivotX - fit.sourcePivotX, scratch.controlDecimals)
+                   : form.txtDX.text;
+  fit.dyText = form.txtDY.text.empty()
+                   ? FormatRounded(fit.destPivotY - fit.sourcePivotY, scratch.controlDecimals)
+                   : form.txtDY.text;
+  fit.angleText = form.txtDR.text.empty() ? FormatAngle(scratch, fit.rotation) : form.txtDR.text;
+  fit.scaleText =
+      form.txtDS.text.empty() ? FormatRounded(fit.scale, kGeneralForm) : form.txtDS.text;
+}
+
+}  // namespace
+
+FitOutcome FitControlPairs(const std::vector<ControlPair>& pairs) {
+  if (pairs.size() < 2) {
+    return {std::nullopt, "A fit needs at least two control pairs."};
+  }
+  const std::optional<Similarity> similarity =
+      SolveSimilarity(pairs, std::numeric_limits<std::size_t>::max());
+  if (!similarity) {
+    return {std::nullopt, "The source points of the control pairs all lie at one place."};
+  }
+  ControlFit fit;
+  fit.scale = std::hypot(similarity->a, similarity->b);
+  if (!(fit.scale > 0) || !std::isfinite(fit.scale)) {
+    return {std::nullopt, "The destination points of the control pairs give a scale of zero."};
+  }
+  fit.rotation = std::atan2(similarity->b, similarity->a);
+  fit.sourcePivotX = pairs[0].sourceX;
+  fit.sourcePivotY = pairs[0].sourceY;
+  fit.destPivotX = similarity->ImageX(fit.sourcePivotX, fit.sourcePivotY);
+  fit.destPivotY = similarity->ImageY(fit.sourcePivotX, fit.sourcePivotY);
+
+  double sum = 0;
+  for (const ControlPair& pair : pairs) {
+    PairResidual residual;
+    residual.dx = similarity->ImageX(pair.sourceX, pair.sourceY) - pair.destX;
+    residual.dy = similarity->ImageY(pair.sourceX, pair.sourceY) - pair.destY;
+    residual.length = std::hypot(residual.dx, residual.dy);
+    sum += residual.length * residual.length;
+    fit.residuals.push_back(residual);
+  }
+  fit.rms = std::sqrt(sum / static_cast<double>(pairs.size()));
+  FlagResiduals(pairs, fit);
+  FillBoxTexts(pairs, *similarity, fit);
+  return {std::move(fit), ""};
+}
+
+void UseFitFactors(SessionState& session, MainForm& form, const std::vector<ControlPair>& pairs,
+                   const ControlFit& fit) {
+  form.SPPN.text = pairs.empty() ? "" : pairs[0].sourceNumber;
+  form.SPPD.clear();
+  TypePoint(form.SPPX, form.SPPY, fit.sourcePivotX, fit.sourcePivotY);
+  form.txtDX.text = fit.dxText;
+  form.txtDY.text = fit.dyText;
+  form.txtDR.text = fit.angleText;
+  form.txtDS.text = fit.scaleText;
+  RotationTextChanged(form);
+  ScaleTextChanged(form);
+
+  FittedFactors& kept = session.fittedFactors;
+  kept.residualTable = FormatResidualTable(pairs, fit);
+  kept.sourcePivotX = form.SPPX.text;
+  kept.sourcePivotY = form.SPPY.text;
+  kept.dx = fit.dxText;
+  kept.dy = fit.dyText;
+  kept.angle = fit.angleText;
+  kept.scale = fit.scaleText;
+}
+
+}  // namespace velkora

@@ -1,0 +1,120 @@
+// Control pairs for the fit: looked up by point number in the reference list, or read from a
+// plain file of four coordinates a line.
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "input/LineInput.h"
+#include "session/TextColumns.h"
+#include "transform/ControlFit.h"
+#include "transform/NumberText.h"
+#include "transform/ReferenceList.h"
+
+namespace velkora {
+namespace {
+
+struct ListedPoint {
+  double x = 0, y = 0;
+};
+
+// The first list line whose number is `number` (both trimmed), as FindReferencePoint finds it.
+std::optional<ListedPoint> FindListedPoint(const SessionState& session, std::string_view number) {
+  const std::string_view wanted = Trim(number);
+  if (wanted.empty()) {
+    return std::nullopt;
+  }
+  for (const std::string& line : session.referenceLines) {
+    const ReferenceLineFields fields = SplitReferenceLine(line, session.controlDecimals);
+    if (Trim(fields.number) == wanted) {
+      return ListedPoint{ReadLeadingNumber(fields.xText), ReadLeadingNumber(fields.yText)};
+    }
+  }
+  return std::nullopt;
+}
+
+bool IsSeparator(char c) {
+  return c == ',' || c == ' ' || c == '\t';
+}
+
+// The four numbers of a pairs line, or none when it holds any other count or a word.
+std::optional<std::array<double, 4>> PairNumbers(std::string_view line) {
+  std::array<double, 4> numbers{};
+  std::size_t count = 0;
+  std::size_t pos = 0;
+  while (pos < line.size()) {
+    if (IsSeparator(line[pos])) {
+      ++pos;
+      continue;
+    }
+    std::size_t end = pos;
+    while (end < line.size() && !IsSeparator(line[end])) {
+      ++end;
+    }
+    const std::optional<double> value = ReadStrictNumber(line.substr(pos, end - pos));
+    if (!value || count == numbers.size()) {
+      return std::nullopt;
+    }
+    numbers[count++] = *value;
+    pos = end;
+  }
+  if (count != numbers.size()) {
+    return std::nullopt;
+  }
+  return numbers;
+}
+
+}  // namespace
+
+PairsOutcome LookUpControlPairs(const SessionState& session,
+                                const std::vector<std::pair<std::string, std::string>>& numbers) {
+  PairsOutcome outcome;
+  for (const auto& [sourceNumber, destNumber] : numbers) {
+    const std::optional<ListedPoint> source = FindListedPoint(session, sourceNumber);
+    const std::optional<ListedPoint> dest = FindListedPoint(session, destNumber);
+    if (!source || !dest) {
+      outcome.pairs.clear();
+      outcome.error = "Point " + std::string(Trim(source ? destNumber : sourceNumber)) +
+                      " is not in the reference file.";
+      return outcome;
+    }
+    outcome.pairs.push_back(ControlPair{std::string(Trim(sourceNumber)),
+                                        std::string(Trim(destNumber)), source->x, source->y,
+                                        dest->x, dest->y});
+  }
+  return outcome;
+}
+
+PairsOutcome ReadControlPairsFile(const std::string& path) {
+  PairsOutcome outcome;
+  LineInput input;
+  if (!input.Open(path)) {
+    outcome.error = "Unable to open the control pairs file " + path + ".";
+    return outcome;
+  }
+  std::string line;
+  std::int64_t lineNumber = 0;
+  while (input.ReadLine(line)) {
+    ++lineNumber;
+    const std::string_view text = Trim(line);
+    if (text.empty() || text.front() == '#') {
+      continue;
+    }
+    const std::optional<std::array<double, 4>> numbers = PairNumbers(text);
+    if (!numbers) {
+      outcome.pairs.clear();
+      outcome.error = "Line " + std::to_string(lineNumber) + " of " + path +
+                      " does not hold four numbers: source X, Y, destination X, Y.";
+      return outcome;
+    }
+    outcome.pairs.push_back(
+        ControlPair{"", "", (*numbers)[0], (*numbers)[1], (*numbers)[2], (*numbers)[3]});
+  }
+  if (input.Failed()) {
+    outcome.pairs.clear();
+    outcome.error = "Unable to read the control pairs file " + path + ".";
+  }
+  return outcome;
+}
+
+}  // namespace velkora
