@@ -214,6 +214,16 @@ void AppendCalculationBlock(SessionState& session) {
   }
 }
 
+// The fit's residual table describes the run only while the run uses the fitted factors: the
+// boxes unchanged since "Use These Factors" and neither rotation nor scaling switched off.
+bool FitStillInBoxes(const FittedFactors& fitted, const MainForm& form) {
+  return !fitted.residualTable.empty() && form.SPPX.text == fitted.sourcePivotX &&
+         form.SPPY.text == fitted.sourcePivotY && form.txtDX.text == fitted.dx &&
+         form.txtDY.text == fitted.dy && form.txtDR.text == fitted.angle &&
+         form.txtDS.text == fitted.scale && form.ignoreDR.checked == 0 &&
+         form.ignoreDS.checked == 0;
+}
+
 bool HasHeader(const HeaderInfo& hdr) {
   return !hdr.THNumber.empty() || !hdr.SPNumber.empty() || !hdr.Comments.empty() ||
          !hdr.HorDatum.empty() || !hdr.VerDatum.empty() || !hdr.CoordSys.empty();
@@ -252,6 +262,9 @@ void AppendRunSummary(SessionState& session, const MainForm& form) {
     AppendControlTable(report, form, session.controlDecimals);
   }
   AppendCalculationBlock(session);
+  if (FitStillInBoxes(session.fittedFactors, form)) {
+    report += session.fittedFactors.residualTable;
+  }
   AppendLine(report, "");
   AppendLine(report, "Input File List");
   AppendLine(report, "---------------");

@@ -17,7 +17,8 @@ std::string ReportDate();
 
 // Appends, to session.reportText, the run separator (a form feed when the report already
 // holds a run), the title line, the header block, the datum line, the control-point table
-// (read from the form's boxes), the calculation block and the "Input File List" heading.
+// (read from the form's boxes), the calculation block, the residual table of a fit whose
+// factors the boxes still hold, and the "Input File List" heading.
 void AppendRunSummary(SessionState& session, const MainForm& form);
 
 // Appends the line of one file: the path, broken after a folder separator when it is too
