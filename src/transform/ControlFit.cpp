@@ -111,46 +111,24 @@ void FlagResiduals(const std::vector<ControlPair>& pairs, ControlFit& fit) {
   }
 }
 
-// The pair whose source point lies farthest from the pivot gives the best-defined line.
-std::size_t FarthestFromPivot(const std::vector<ControlPair>& pairs) {
-  std::size_t farthest = 1;
-  double longest = -1;
-  for (std::size_t i = 1; i < pairs.size(); ++i) {
-    const double length =
-        std::hypot(pairs[i].sourceX - pairs[0].sourceX, pairs[i].sourceY - pairs[0].sourceY);
-    if (length > longest) {
-      longest = length;
-      farthest = i;
-    }
-  }
-  return farthest;
-}
-
 void TypePoint(Control& x, Control& y, double xValue, double yValue) {
   x.text = GeneralForm(xValue);
   y.text = GeneralForm(yValue);
 }
 
-// The texts are those Calculate writes for the pivot, a reference point and their images, so
-// that a run reads back the same factors. Two pairs are fitted exactly, so their given
-// destinations stand in for the images, and the texts equal Calculate's on the same points.
-// Calculate leaves a box empty for coordinates of 0 or less; the fit's own values fill it then.
-void FillBoxTexts(const std::vector<ControlPair>& pairs, const Similarity& similarity,
-                  ControlFit& fit) {
-  const ControlPair& pivot = pairs[0];
-  const ControlPair& reference = pairs[FarthestFromPivot(pairs)];
-  const bool exact = pairs.size() == 2;
+// Two pairs are fitted exactly, so their texts are Calculate's on the same four points, to the
+// last digit. Otherwise, and where Calculate leaves a box empty (coordinates of 0 or less),
+// the texts are the fitted values in the forms Calculate writes them.
+void FillBoxTexts(const std::vector<ControlPair>& pairs, ControlFit& fit) {
   SessionState scratch;
   MainForm form;
-  TypePoint(form.SPPX, form.SPPY, pivot.sourceX, pivot.sourceY);
-  TypePoint(form.SRPX, form.SRPY, reference.sourceX, reference.sourceY);
-  TypePoint(form.DPPX, form.DPPY, exact ? pivot.destX : fit.destPivotX,
-            exact ? pivot.destY : fit.destPivotY);
-  TypePoint(form.DRPX, form.DRPY,
-            exact ? reference.destX : similarity.ImageX(reference.sourceX, reference.sourceY),
-            exact ? reference.destY : similarity.ImageY(reference.sourceX, reference.sourceY));
-  ComputeFactors(scratch, form);
-
+  if (pairs.size() == 2) {
+    TypePoint(form.SPPX, form.SPPY, pairs[0].sourceX, pairs[0].sourceY);
+    TypePoint(form.SRPX, form.SRPY, pairs[1].sourceX, pairs[1].sourceY);
+    TypePoint(form.DPPX, form.DPPY, pairs[0].destX, pairs[0].destY);
+    TypePoint(form.DRPX, form.DRPY, pairs[1].destX, pairs[1].destY);
+    ComputeFactors(scratch, form);
+  }
   fit.dxText = form.txtDX.text.empty()
                    ? FormatRounded(fit.destPivotX - fit.sourcePivotX, scratch.controlDecimals)
                    : form.txtDX.text;
@@ -195,7 +173,7 @@ FitOutcome FitControlPairs(const std::vector<ControlPair>& pairs) {
   }
   fit.rms = std::sqrt(sum / static_cast<double>(pairs.size()));
   FlagResiduals(pairs, fit);
-  FillBoxTexts(pairs, *similarity, fit);
+  FillBoxTexts(pairs, fit);
   return {std::move(fit), ""};
 }
 
