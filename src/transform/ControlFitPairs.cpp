@@ -73,9 +73,11 @@ PairsOutcome LookUpControlPairs(const SessionState& session,
     const std::optional<ListedPoint> source = FindListedPoint(session, sourceNumber);
     const std::optional<ListedPoint> dest = FindListedPoint(session, destNumber);
     if (!source || !dest) {
+      const std::string_view missing = Trim(source ? destNumber : sourceNumber);
       outcome.pairs.clear();
-      outcome.error = "Point " + std::string(Trim(source ? destNumber : sourceNumber)) +
-                      " is not in the reference file.";
+      outcome.error = missing.empty()
+                          ? "A control pair needs two point numbers."
+                          : "Point " + std::string(missing) + " is not in the reference file.";
       return outcome;
     }
     outcome.pairs.push_back(ControlPair{std::string(Trim(sourceNumber)),
