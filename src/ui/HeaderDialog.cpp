@@ -1,13 +1,16 @@
-// The header dialog's layout and its Continue, Cancel, Clear and Save commands.
+// The header dialog's layout and its Continue, Cancel, Clear and Save commands, with the
+// defaults file that Save writes named at the bottom.
 #include "ui/HeaderDialog.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <string>
 
+#include "session/SettingsLocation.h"
 #include "session/TextColumns.h"
 #include "ui/CommonView.h"
 #include "ui/HeaderDefaults.h"
@@ -17,6 +20,7 @@ namespace velkora {
 namespace {
 
 constexpr const char* kCannotSaveDefaultsText = "Unable To Save The Header Defaults In:";
+constexpr const char* kDefaultsFileCaption = "Defaults file: ";
 
 QLabel* PlaceLabel(QWidget* parent, const char* name, const char* caption, const QRect& rect) {
   auto* label = new QLabel(QString::fromLatin1(caption), parent);
@@ -65,7 +69,8 @@ HeaderDialog::HeaderDialog(SessionState& session, Prompter& prompter, QWidget* o
   setObjectName(QStringLiteral("frmVelkoraHeader"));
   setWindowTitle(QStringLiteral(" Velkora Header Information"));
   setFont(DesignFont());
-  setFixedSize(Twips(4710), Twips(3870));
+  // Taller than the buttons need by one line: the defaults file's name.
+  setFixedSize(Twips(4710), Twips(4230));
 
   QLabel* intro = PlaceLabel(this, "Label4",
                              "Enter additional information to be included in the report header. "
@@ -121,6 +126,8 @@ HeaderDialog::HeaderDialog(SessionState& session, Prompter& prompter, QWidget* o
   QPushButton* cancel = PlaceButton(this, "btnCancel", "Cancel",
                                     "Close the dialog without changing header information.", 3720);
 
+  lblDefaultsFile_ = PlaceLabel(this, "lblDefaultsFile", "", TwipRect(120, 3780, 4455, 240));
+
   QWidget* order[] = {txtTH_, txtSP_, txtHD_, txtVD_, txtPR_, txtCM_, save, clear, proceed, cancel};
   for (std::size_t i = 1; i < std::size(order); ++i) {
     setTabOrder(order[i - 1], order[i]);
@@ -141,8 +148,19 @@ void HeaderDialog::showEvent(QShowEvent* event) {
   txtHD_->setEditText(ToQt(hdr.HorDatum));
   txtVD_->setEditText(ToQt(hdr.VerDatum));
   txtPR_->setEditText(ToQt(hdr.CoordSys));
+  ShowDefaultsFile();
   txtTH_->setFocus();
   QDialog::showEvent(event);
+}
+
+// A long path is shortened in the middle to the label's width; its tooltip holds it whole.
+void HeaderDialog::ShowDefaultsFile() {
+  const QString caption = QString::fromLatin1(kDefaultsFileCaption);
+  const QString path = ToQt(session_.iniPath);
+  const QFontMetrics metrics(lblDefaultsFile_->font());
+  const int room = lblDefaultsFile_->width() - metrics.horizontalAdvance(caption) - 2;
+  lblDefaultsFile_->setText(caption + metrics.elidedText(path, Qt::ElideMiddle, room));
+  lblDefaultsFile_->setToolTip(path);
 }
 
 HeaderInfo HeaderDialog::Boxes() const {
@@ -173,7 +191,9 @@ void HeaderDialog::ClearBoxes() {
 
 void HeaderDialog::SaveDefaults() {
   std::string error;
-  if (!WriteHeaderDefaults(session_.iniPath, Boxes(), error)) {
+  // The user's configuration folder may not exist yet.
+  if (!CreateSettingsFolder(session_.iniPath) ||
+      !WriteHeaderDefaults(session_.iniPath, Boxes(), error)) {
     prompter_.ShowMessage(FileErrorMessage(kCannotSaveDefaultsText, session_.iniPath));
   }
 }

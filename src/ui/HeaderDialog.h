@@ -1,5 +1,5 @@
 // The header dialog: the six job-identification texts printed at the head of every report,
-// and saving them as the defaults of the next start.
+// and saving them as the defaults of the next start into the file it names.
 #pragma once
 
 #include <QDialog>
@@ -8,6 +8,7 @@
 #include "session/SessionState.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -23,6 +24,7 @@ class HeaderDialog : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  void ShowDefaultsFile();
   HeaderInfo Boxes() const;
   void Continue();
   void ClearBoxes();
@@ -36,6 +38,7 @@ class HeaderDialog : public QDialog {
   QComboBox* txtVD_;
   QComboBox* txtPR_;
   QPlainTextEdit* txtCM_;
+  QLabel* lblDefaultsFile_;
 };
 
 }  // namespace velkora
