@@ -10,16 +10,13 @@
 #include <QPushButton>
 #include <QStandardPaths>
 
+#include "session/ProgramVersion.h"
 #include "ui/CommonView.h"
 
 namespace velkora {
 
 namespace {
 
-constexpr const char* kTitle = "Velkora";
-constexpr int kVersionMajor = 1;
-constexpr int kVersionMinor = 1;
-constexpr int kVersionRevision = 0;
 constexpr const char* kReleaseDate = "October 2, 2008";
 
 constexpr const char* kDescription =
@@ -57,7 +54,7 @@ QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& text, const
 
 AboutDialog::AboutDialog(Prompter& prompter, QWidget* owner) : QDialog(owner), prompter_(prompter) {
   setObjectName(QStringLiteral("frmVelkoraAbout"));
-  const QString title = QString::fromLatin1(kTitle);
+  const QString title = ToQt(std::string(kProgramTitle));
   setWindowTitle(QStringLiteral("About ") + title);
   setFont(DesignFont());
   setFixedSize(Twips(5400), Twips(5300));
@@ -131,8 +128,8 @@ void AboutDialog::StartSysInfo() {
       return;
     }
   }
-  prompter_.ShowMessage(
-      Message{kSysInfoUnavailable, MessageIcon::kNone, MessageButtons::kOk, kTitle});
+  prompter_.ShowMessage(Message{kSysInfoUnavailable, MessageIcon::kNone, MessageButtons::kOk,
+                                std::string(kProgramTitle)});
 }
 
 }  // namespace velkora
