@@ -1,17 +1,21 @@
 // velkora: the desktop program. Start-up with the files named on the command line, then the
-// main window. "--screenshot DIR FILE..." instead renders the README's pictures offscreen.
+// main window. "--screenshot DIR FILE..." instead renders the README's pictures offscreen;
+// "--help" and "--version" print and end before any display is needed.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "conversion/ConversionRun.h"
 #include "report/ReportWindow.h"
 #include "session/MainForm.h"
+#include "session/ProgramVersion.h"
 #include "session/SessionState.h"
 #include "session/Startup.h"
 #include "session/TextColumns.h"
@@ -121,9 +125,40 @@ std::string AbsoluteFileName(const QString& argument) {
   return argument.isEmpty() ? std::string() : FromQt(QDir::current().absoluteFilePath(argument));
 }
 
+constexpr const char* kUsage =
+    "Usage: velkora [FILE...]\n"
+    "Opens the Velkora main window with the coordinate files FILE... in its input list.\n"
+    "\n"
+    "Options:\n"
+    "  --help                    print this help and exit\n"
+    "  --version                 print the program's version and exit\n"
+    "  --screenshot DIR FILE...  convert FILE... as a sample job offscreen and save the\n"
+    "                            pictures main-window.png and report-window.png in DIR\n"
+    "\n"
+    "Qt's own options, such as -platform offscreen, are accepted too.\n"
+    "Conversions without a window: velkora-cli --help.\n";
+
+// --help or --version anywhere on the command line: what to print, before any window.
+std::optional<std::string> TextInsteadOfWindow(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    if (argument == "--help" || argument == "-h") {
+      return std::string(kUsage);
+    }
+    if (argument == "--version") {
+      return std::string(kVersionLine) + "\n";
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (const std::optional<std::string> text = TextInsteadOfWindow(argc, argv)) {
+    std::fputs(text->c_str(), stdout);
+    return 0;
+  }
   const bool screenshots = argc >= 3 && std::strcmp(argv[1], "--screenshot") == 0;
   if (screenshots) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
