@@ -19,6 +19,7 @@ struct CliCommand {
 int RunDetectCommand(const CommandArguments& args);
 int RunListCommand(const CommandArguments& args);
 int RunFactorsCommand(const CommandArguments& args);
+int RunFitCommand(const CommandArguments& args);
 int RunConvertCommand(const CommandArguments& args);
 
 }  // namespace velkora::cli

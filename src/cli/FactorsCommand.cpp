@@ -6,6 +6,7 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
 #include "cli/ControlPointOptions.h"
+#include "cli/FactorBoxes.h"
 #include "cli/ProgramStart.h"
 #include "cli/StderrPrompter.h"
 #include "transform/Factors.h"
@@ -51,8 +52,7 @@ int RunFactorsCommand(const CommandArguments& args) {
     return *exitCode;
   }
   ComputeFactors(session, form);
-  const std::string boxes = "dX=" + form.txtDX.text + "\ndY=" + form.txtDY.text +
-                            "\nangle=" + form.txtDR.text + "\nscale=" + form.txtDS.text + "\n";
+  const std::string boxes = FactorBoxLines(form);
   std::fwrite(boxes.data(), 1, boxes.size(), stdout);
   return 0;
 }

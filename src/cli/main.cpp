@@ -18,6 +18,8 @@ constexpr std::array kCommands = {
     CliCommand{"list", "print the points of a coordinate file", velkora::cli::RunListCommand},
     CliCommand{"factors", "compute the shift, rotation and scale from control points",
                velkora::cli::RunFactorsCommand},
+    CliCommand{"fit", "fit the shift, rotation and scale to many control pairs",
+               velkora::cli::RunFitCommand},
     CliCommand{"convert", "convert coordinate files into one output file",
                velkora::cli::RunConvertCommand},
 };
