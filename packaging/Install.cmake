@@ -31,8 +31,9 @@ foreach(page IN LISTS man_pages)
     install(FILES ${source} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   endif()
 endforeach()
-# Built before installing, like the programs (empty when the pages stay uncompressed).
-add_custom_target(velkora_man_pages ALL DEPENDS ${compressed_pages})
+if(compressed_pages)
+  add_custom_target(velkora_man_pages ALL DEPENDS ${compressed_pages})
+endif()
 
 # The guide with the pictures it shows, where Debian keeps a package's documents.
 set(doc_folder ${CMAKE_INSTALL_DATADIR}/doc/velkora)
