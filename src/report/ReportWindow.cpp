@@ -5,7 +5,9 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QVBoxLayout>
 
+#include "report/PreviewView.h"
 #include "report/ReportPrintView.h"
 #include "report/ReportPrinting.h"
 #include "report/ReportSaving.h"
@@ -30,12 +32,14 @@ struct ButtonDesign {
   double left;
 };
 
-// In tab order after the text box: Close, Print, To File, Clear.
-constexpr ButtonDesign kButtons[4] = {
+// In tab order after the text box: Close, Print, To File, Clear, then Preview in the free
+// place at the left.
+constexpr ButtonDesign kButtons[5] = {
     {"btnClose", "Close", "Close the report dialog.  It can be reopened.", 6630},
     {"btnPrint", "Print", "Open the Windows Print Dialog.", 3230},
     {"btnSave", "To File", "Save this report to a text file.", 4930},
     {"btnClear", "Clear", nullptr, 1530},
+    {"btnPreview", "Preview", "Plot the last run's points and the control points.", 120},
 };
 
 }  // namespace
@@ -57,7 +61,7 @@ ReportWindow::ReportWindow(SessionState& session, MainForm& form, Prompter& prom
   txtReport_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
   QWidget* previous = txtReport_;
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < 5; ++i) {
     const ButtonDesign& design = kButtons[i];
     auto* button = new QPushButton(QString::fromLatin1(design.caption), this);
     button->setObjectName(QString::fromLatin1(design.name));
@@ -75,6 +79,7 @@ ReportWindow::ReportWindow(SessionState& session, MainForm& form, Prompter& prom
   connect(buttons_[1], &QPushButton::clicked, this, &ReportWindow::Print);
   connect(buttons_[2], &QPushButton::clicked, this, &ReportWindow::Save);
   connect(buttons_[3], &QPushButton::clicked, this, &ReportWindow::Clear);
+  connect(buttons_[4], &QPushButton::clicked, this, &ReportWindow::ShowPreview);
   resize(Twips(kClientWidth), Twips(kClientHeight));
 }
 
@@ -141,6 +146,27 @@ void ReportWindow::PrintTo(QPrinter& printer, int copies) {
 
 void ReportWindow::Save() {
   SaveReport(session_, prompter_);
+}
+
+void ReportWindow::SetFitPairs(std::vector<ControlPair> pairs) {
+  fitPairs_ = std::move(pairs);
+}
+
+// The input files are read again only now, so a run costs nothing for a preview not asked for.
+void ReportWindow::ShowPreview() {
+  QDialog preview(this);
+  preview.setObjectName(QStringLiteral("frmPreview"));
+  preview.setWindowTitle(QStringLiteral(" Velkora Preview "));
+  auto* picture = new PreviewView(BuildRunPreview(session_, form_, fitPairs_), &preview);
+  auto* close = new QPushButton(QStringLiteral("Close"), &preview);
+  close->setObjectName(QStringLiteral("btnClose"));
+  close->setAutoDefault(false);
+  connect(close, &QPushButton::clicked, &preview, &QDialog::reject);
+  auto* layout = new QVBoxLayout(&preview);
+  layout->addWidget(picture, 1);
+  layout->addWidget(close, 0, Qt::AlignRight);
+  preview.resize(Twips(kClientWidth), Twips(kClientHeight));
+  preview.exec();
 }
 
 }  // namespace velkora

@@ -4,10 +4,12 @@
 
 #include <QDialog>
 #include <string>
+#include <vector>
 
 #include "session/MainForm.h"
 #include "session/Prompter.h"
 #include "session/SessionState.h"
+#include "transform/ControlFit.h"
 
 class QPlainTextEdit;
 class QPrinter;
@@ -30,6 +32,9 @@ class ReportWindow : public QDialog {
   // Prints the report on a printer already set up: one job per copy.
   void PrintTo(QPrinter& printer, int copies);
 
+  // The control pairs of the fit last used, drawn in the preview too.
+  void SetFitPairs(std::vector<ControlPair> pairs);
+
  protected:
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -38,12 +43,14 @@ class ReportWindow : public QDialog {
   void Clear();
   void Print();
   void Save();
+  void ShowPreview();
 
   SessionState& session_;
   MainForm& form_;
   Prompter& prompter_;
   QPlainTextEdit* txtReport_;
-  QPushButton* buttons_[4];
+  QPushButton* buttons_[5];
+  std::vector<ControlPair> fitPairs_;
 };
 
 }  // namespace velkora

@@ -31,6 +31,7 @@
 #include "report/ReportWindow.h"
 #include "transform/ControlPointPick.h"
 #include "transform/Factors.h"
+#include "transform/FitDialog.h"
 #include "transform/PointBrowserDialog.h"
 #include "transform/ReferenceList.h"
 #include "ui/AboutDialog.h"
@@ -306,6 +307,8 @@ void MainWindow::BuildMenus() {
   report->setObjectName(QStringLiteral("mnuReport"));
   addEntry(report, "mnuHeaderInfo", "Enter Header Info");
   addEntry(report, "mnuRptClr", "Clear Report Contents");
+  addSeparator(report, "sepFit");
+  addEntry(report, "mnuFitPairs", "Fit From Control Pairs...");
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
@@ -414,6 +417,11 @@ void MainWindow::ConnectCommands() {
           [this] { Handle([this] { ClearReport(session_, form_); }); });
   connect(findChild<QAction*>(QStringLiteral("mnuHlpAbout")), &QAction::triggered, this,
           &MainWindow::ShowAboutBox);
+  connect(findChild<QAction*>(QStringLiteral("mnuFitPairs")), &QAction::triggered, this,
+          &MainWindow::ShowFitDialog);
+  // "Clear All" forgets the pairs of the fit last used, as it forgets the control points.
+  connect(findChild<QPushButton*>(QStringLiteral("btnClr")), &QPushButton::clicked, this,
+          [this] { Report().SetFitPairs({}); });
 
   // Esc anywhere in the window presses Exit.
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -582,6 +590,15 @@ void MainWindow::ShowHeaderDialog() {
 void MainWindow::ShowAboutBox() {
   AboutDialog about(prompter_, this);
   about.exec();
+}
+
+void MainWindow::ShowFitDialog() {
+  FitDialog dialog(session_, form_, prompter_, this);
+  connect(&dialog, &FitDialog::FactorsUsed, this, [this, &dialog] {
+    Report().SetFitPairs(dialog.UsedPairs());
+    ShowForm();
+  });
+  dialog.exec();
 }
 
 ReportWindow& MainWindow::Report() {

@@ -51,6 +51,7 @@ class MainWindow : public QMainWindow {
   void Compute();
   void ShowHeaderDialog();
   void ShowAboutBox();
+  void ShowFitDialog();
 
   SessionState& session_;
   MainForm& form_;

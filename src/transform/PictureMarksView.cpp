@@ -1,0 +1,80 @@
+// Marks, labels and bars shared by the fit picture and the run preview.
+#include "transform/PictureMarksView.h"
+
+#include <QFontMetrics>
+#include <QRectF>
+
+namespace velkora {
+
+namespace {
+constexpr double kMarkHalf = 4;
+constexpr double kTick = 4;
+}  // namespace
+
+QPointF ToPointF(const ScreenPoint& point) {
+  return {point.x, point.y};
+}
+
+// Drawn crisp: thousands of blurred dots would grey the picture.
+void DrawPointDot(QPainter& painter, const QPointF& at) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.fillRect(QRectF(at.x() - 1.5, at.y() - 1.5, 3, 3), picture::kPoint);
+  painter.restore();
+}
+
+void DrawDestinationMark(QPainter& painter, const QPointF& at) {
+  painter.save();
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(picture::kDestination);
+  painter.drawRect(QRectF(at.x() - kMarkHalf, at.y() - kMarkHalf, 2 * kMarkHalf, 2 * kMarkHalf));
+  painter.restore();
+}
+
+void DrawSourceMark(QPainter& painter, const QPointF& at) {
+  painter.save();
+  painter.setPen(QPen(picture::kSource, 1.5));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawEllipse(at, kMarkHalf + 2, kMarkHalf + 2);
+  painter.restore();
+}
+
+void DrawPivotMark(QPainter& painter, const QPointF& at) {
+  painter.save();
+  painter.setPen(QPen(Qt::black, 1.5));
+  const double arm = 2 * kMarkHalf + 2;
+  painter.drawLine(QPointF(at.x() - arm, at.y()), QPointF(at.x() + arm, at.y()));
+  painter.drawLine(QPointF(at.x(), at.y() - arm), QPointF(at.x(), at.y() + arm));
+  painter.restore();
+}
+
+void DrawLabel(QPainter& painter, const QPointF& at, const QString& text, const QColor& colour) {
+  painter.save();
+  painter.setPen(colour);
+  painter.drawText(QPointF(at.x() + kMarkHalf + 4, at.y() - kMarkHalf - 2), text);
+  painter.restore();
+}
+
+void DrawScaleBar(QPainter& painter, const QPointF& leftEnd, const ScaleBar& bar,
+                  const QString& caption, const QColor& colour) {
+  if (bar.length <= 0) {
+    return;
+  }
+  painter.save();
+  painter.setPen(QPen(colour, 2));
+  const QPointF rightEnd(leftEnd.x() + bar.pixels, leftEnd.y());
+  painter.drawLine(leftEnd, rightEnd);
+  for (const QPointF& end : {leftEnd, rightEnd}) {
+    painter.drawLine(QPointF(end.x(), end.y() - kTick), QPointF(end.x(), end.y() + kTick));
+  }
+  painter.drawText(QPointF(leftEnd.x(), leftEnd.y() - kTick - 3), caption);
+  painter.restore();
+}
+
+void DrawPictureGround(QPainter& painter, const QRect& area) {
+  painter.fillRect(area, Qt::white);
+  painter.setPen(QColor(160, 160, 160));
+  painter.drawRect(area.adjusted(0, 0, -1, -1));
+}
+
+}  // namespace velkora

@@ -1,0 +1,41 @@
+// What the fit picture and the run preview draw alike: the marks of control points, the
+// pivot's cross, labels, scale bars and legend entries, in one set of colours.
+#pragma once
+
+#include <QColor>
+#include <QPainter>
+#include <QPointF>
+#include <QString>
+
+#include "transform/FitPicture.h"
+
+namespace velkora {
+
+namespace picture {
+inline const QColor kDestination(0, 70, 200);
+inline const QColor kSource(0, 140, 0);
+inline const QColor kResidual(210, 0, 0);
+inline const QColor kPoint(90, 90, 90);
+}  // namespace picture
+
+QPointF ToPointF(const ScreenPoint& point);
+
+// A small square dot: one point of a file.
+void DrawPointDot(QPainter& painter, const QPointF& at);
+// A filled square: a given destination point.
+void DrawDestinationMark(QPainter& painter, const QPointF& at);
+// A hollow circle: a source point carried into the destination system.
+void DrawSourceMark(QPainter& painter, const QPointF& at);
+// A black cross: the pivot.
+void DrawPivotMark(QPainter& painter, const QPointF& at);
+// A point number beside its mark.
+void DrawLabel(QPainter& painter, const QPointF& at, const QString& text, const QColor& colour);
+
+// A bar from `leftEnd` with ticks at both ends and its caption above; nothing for an empty bar.
+void DrawScaleBar(QPainter& painter, const QPointF& leftEnd, const ScaleBar& bar,
+                  const QString& caption, const QColor& colour);
+
+// The white ground and a thin frame of a picture.
+void DrawPictureGround(QPainter& painter, const QRect& area);
+
+}  // namespace velkora
