@@ -1,4 +1,5 @@
-// The folder of the running executable, where the header defaults file is looked for.
+// The folder of the running executable: start-up keeps the header defaults beside it for a
+// portable copy, in the user's configuration folder for an installed one.
 #include "cli/ProgramStart.h"
 
 #include <filesystem>

@@ -1,5 +1,5 @@
-// Starting a command's session as the program starts: paths beside the executable, the
-// window's initial state and the header defaults.
+// Starting a command's session as the program starts: the program paths, the window's
+// initial state and the header defaults, found by the same rule as the desktop program's.
 #pragma once
 
 #include "session/MainForm.h"
