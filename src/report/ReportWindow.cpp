@@ -25,6 +25,10 @@ constexpr double kClientHeight = 5820;
 constexpr double kFrameWidth = 120;
 constexpr double kFrameHeight = 420;
 
+// The preview opens larger than the report: points need room more than text does.
+constexpr double kPreviewWidth = 12000;
+constexpr double kPreviewHeight = 9000;
+
 struct ButtonDesign {
   const char* name;
   const char* caption;
@@ -165,7 +169,7 @@ void ReportWindow::ShowPreview() {
   auto* layout = new QVBoxLayout(&preview);
   layout->addWidget(picture, 1);
   layout->addWidget(close, 0, Qt::AlignRight);
-  preview.resize(Twips(kClientWidth), Twips(kClientHeight));
+  preview.resize(Twips(kPreviewWidth), Twips(kPreviewHeight));
   preview.exec();
 }
 

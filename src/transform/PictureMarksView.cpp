@@ -19,7 +19,7 @@ QPointF ToPointF(const ScreenPoint& point) {
 void DrawPointDot(QPainter& painter, const QPointF& at) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.fillRect(QRectF(at.x() - 1.5, at.y() - 1.5, 3, 3), picture::kPoint);
+  painter.fillRect(QRectF(at.x() - 2, at.y() - 2, 4, 4), picture::kPoint);
   painter.restore();
 }
 
@@ -48,10 +48,16 @@ void DrawPivotMark(QPainter& painter, const QPointF& at) {
   painter.restore();
 }
 
+// A label that would run past the right edge goes to the left of its mark.
 void DrawLabel(QPainter& painter, const QPointF& at, const QString& text, const QColor& colour) {
   painter.save();
   painter.setPen(colour);
-  painter.drawText(QPointF(at.x() + kMarkHalf + 4, at.y() - kMarkHalf - 2), text);
+  const double width = QFontMetricsF(painter.font()).horizontalAdvance(text);
+  double left = at.x() + kMarkHalf + 4;
+  if (painter.device() != nullptr && left + width > painter.device()->width() - 2) {
+    left = at.x() - kMarkHalf - 4 - width;
+  }
+  painter.drawText(QPointF(left, at.y() - kMarkHalf - 2), text);
   painter.restore();
 }
 
@@ -67,7 +73,7 @@ void DrawScaleBar(QPainter& painter, const QPointF& leftEnd, const ScaleBar& bar
   for (const QPointF& end : {leftEnd, rightEnd}) {
     painter.drawLine(QPointF(end.x(), end.y() - kTick), QPointF(end.x(), end.y() + kTick));
   }
-  painter.drawText(QPointF(leftEnd.x(), leftEnd.y() - kTick - 3), caption);
+  painter.drawText(QPointF(rightEnd.x() + 2 * kTick, leftEnd.y() + kTick), caption);
   painter.restore();
 }
 

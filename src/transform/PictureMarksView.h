@@ -31,7 +31,8 @@ void DrawPivotMark(QPainter& painter, const QPointF& at);
 // A point number beside its mark.
 void DrawLabel(QPainter& painter, const QPointF& at, const QString& text, const QColor& colour);
 
-// A bar from `leftEnd` with ticks at both ends and its caption above; nothing for an empty bar.
+// A bar from `leftEnd` with ticks at both ends and its caption after it; nothing for an empty
+// bar.
 void DrawScaleBar(QPainter& painter, const QPointF& leftEnd, const ScaleBar& bar,
                   const QString& caption, const QColor& colour);
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QStringList>
 #include <cstdio>
 #include <cstring>
@@ -20,6 +21,7 @@
 #include "session/Startup.h"
 #include "session/TextColumns.h"
 #include "transform/Factors.h"
+#include "transform/FitDialog.h"
 #include "transform/NumberText.h"
 #include "transform/ReferenceList.h"
 #include "ui/CommonView.h"
@@ -113,10 +115,16 @@ int TakeScreenshots(const QString& folder, const std::vector<std::string>& fileN
                  folder.toLocal8Bit().constData());
     return 1;
   }
+  FitDialog fit(session, form, prompter, &window);
+  fit.show();
+  fit.findChild<QPushButton*>(QStringLiteral("btnFit"))->click();
+  QApplication::processEvents();
+  const bool fitSaved = fit.grab().save(images.filePath(QStringLiteral("fit-dialog.png")));
+  fit.hide();
   GrabbingRunView view(window.Report(), images.filePath(QStringLiteral("report-window.png")));
   RunConversion(session, form, prompter, view);
   QFile::remove(output);
-  return view.saved() ? 0 : 1;
+  return view.saved() && fitSaved ? 0 : 1;
 }
 
 // A name relative to the current folder made whole. An empty argument stays empty, so that

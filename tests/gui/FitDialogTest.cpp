@@ -266,7 +266,7 @@ TEST_F(FitDialogTest, ReportPreviewPlotsTheRunsPoints) {
       QWidget* picture = In(preview, "picPreview");
       const SavedPicture saved =
           SaveAndRead(picture, pictures.filePath(QStringLiteral("preview.png")), picture::kPoint);
-      // Nine points and the legend's, a dot each.
+      // Five points and the legend's, a dot each.
       ExpectDrawn(saved, picture->size() * picture->devicePixelRatio(), 10, "preview");
       In<QPushButton>(preview, "btnClose")->click();
     });
