@@ -9,6 +9,7 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "cli/ControlPairOptions.h"
 #include "cli/ControlPointOptions.h"
 #include "cli/ProgramStart.h"
 #include "cli/ProgressLine.h"
@@ -42,6 +43,10 @@ CommandSpec ConvertSpec() {
           "      --angle \"-12 30 00\" --scale 1.0002 --yes survey.txt more.txt\n"
           "  velkora-cli convert -o moved.txt -f 6 --reference control.txt --points 1,2,10,11 \\\n"
           "      --calculate --report job-report.txt survey.txt\n"
+          "  velkora-cli convert -o moved.txt -f 0 --reference control.txt \\\n"
+          "      --pairs 1:101,2:102,3:103,4:104 --report job-report.txt survey.txt\n"
+          "--pairs and --pairs-file fit the factors to many control pairs as velkora-cli fit\n"
+          "does; the report then carries the residual table.\n"
           "Exit status: 0 when the run completed, 1 when it was refused, declined or failed,\n"
           "2 on a usage error.\n",
       .options =
@@ -58,6 +63,9 @@ CommandSpec ConvertSpec() {
       .minPositionals = 1,
   };
   for (const OptionSpec& option : ControlPointOptions()) {
+    spec.options.push_back(option);
+  }
+  for (const OptionSpec& option : ControlPairOptions()) {
     spec.options.push_back(option);
   }
   spec.options.insert(
@@ -149,6 +157,22 @@ void FillFactorBoxes(const CliArguments& parsed, MainForm& form) {
   }
 }
 
+// The control points, or the factors fitted to control pairs, which stand instead of them.
+std::optional<int> FillFactorSources(const CliArguments& parsed, SessionState& session,
+                                     MainForm& form, Prompter& prompter) {
+  if (!HasControlPairOptions(parsed)) {
+    return FillControlPoints(parsed, session, form, prompter);
+  }
+  for (const char* option :
+       {"points", "source-pivot", "source-ref", "dest-pivot", "dest-ref", "calculate"}) {
+    if (parsed.Value(option) || parsed.HasFlag(option)) {
+      return ReportUsageError("--pairs and --pairs-file cannot be combined with --" +
+                              std::string(option));
+    }
+  }
+  return FitControlPairOptions(parsed, session, form, prompter);
+}
+
 class CliRunView : public RunView {
  public:
   explicit CliRunView(ProgressLine& progress) : progress_(progress) {}
@@ -210,7 +234,7 @@ int RunConvertCommand(const CommandArguments& args) {
       header && !LoadHeaderFile(session, *header)) {
     return 1;
   }
-  if (const std::optional<int> exitCode = FillControlPoints(parsed, session, form, prompter)) {
+  if (const std::optional<int> exitCode = FillFactorSources(parsed, session, form, prompter)) {
     return *exitCode;
   }
   if (parsed.HasFlag("calculate")) {

@@ -183,5 +183,84 @@ INSTANTIATE_TEST_SUITE_P(
                2}),
     RowName);
 
+// convert with control pairs: the fitted factors move the points and the report carries the
+// residual table, unless a factor is overridden on the command line.
+struct ConvertPairsRow {
+  const char* name;
+  std::vector<std::string> args;  // between "convert" and the input file
+  bool table;
+  std::string err;
+  int exitCode;
+};
+
+class ConvertWithPairs : public ::testing::TestWithParam<ConvertPairsRow> {};
+
+TEST_P(ConvertWithPairs, FitsAndReports) {
+  const ConvertPairsRow& row = GetParam();
+  ScratchFolder scratch;
+  scratch.CopySamples({"cli/reference-control.txt", "cli/control-pairs.txt"});
+  WriteWhole(scratch.Path() / "square.csv",
+             "1,1000,1000,0,,\r\n2,1100,1000,0,,\r\n3,1100,1100,0,,\r\n4,1000,1100,0,,\r\n");
+  std::vector<std::string> args = {"convert", "-o", "moved.csv", "-f", "0", "--print-report"};
+  args.insert(args.end(), row.args.begin(), row.args.end());
+  args.push_back("square.csv");
+
+  const CliOutcome outcome = RunCli(args, scratch.Path());
+  EXPECT_EQ(outcome.err, row.err);
+  EXPECT_EQ(outcome.exitCode, row.exitCode);
+  if (row.exitCode != 0) {
+    EXPECT_EQ(outcome.out, "");
+    return;
+  }
+  const std::string table = SquareTable(
+      {"1         11       ", "2         12       ", "3         13       ", "4         14       "});
+  EXPECT_EQ(outcome.out.find("  Scale Factor = Source Distance  * 1.00100049950037\r\n" + table +
+                             "\r\nInput File List\r\n") != std::string::npos,
+            row.table)
+      << outcome.out;
+  if (row.table) {
+    EXPECT_EQ(ReadWhole(scratch.Path() / "moved.csv"),
+              "1,1010.0000,1020.0000\r\n2,1110.1000,1019.9000\r\n"
+              "3,1110.2000,1120.0000\r\n4,1010.1000,1120.1000\r\n");
+  }
+}
+
+std::string ConvertRowName(const ::testing::TestParamInfo<ConvertPairsRow>& info) {
+  return info.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Convert, ConvertWithPairs,
+    ::testing::Values(
+        ConvertPairsRow{"ReferenceNumbers",
+                        {"--reference", "reference-control.txt", "--pairs", "1:11,2:12,3:13,4:14"},
+                        true,
+                        "",
+                        0},
+        ConvertPairsRow{"ScaleTypedOverTheFit",
+                        {"--reference", "reference-control.txt", "--pairs", "1:11,2:12,3:13,4:14",
+                         "--scale", "1.001"},
+                        false,
+                        "",
+                        0},
+        ConvertPairsRow{"PairsWithPoints",
+                        {"--reference", "reference-control.txt", "--pairs", "1:11,2:12", "--points",
+                         "1,2,11,12"},
+                        false,
+                        "velkora-cli: --pairs and --pairs-file cannot be combined with --points\n",
+                        2},
+        ConvertPairsRow{"PairsFileWithCalculate",
+                        {"--pairs-file", "control-pairs.txt", "--calculate"},
+                        false,
+                        "velkora-cli: --pairs and --pairs-file cannot be combined with "
+                        "--calculate\n",
+                        2},
+        ConvertPairsRow{"PairsThatCannotBeFitted",
+                        {"--reference", "reference-control.txt", "--pairs", "1:11"},
+                        false,
+                        "velkora-cli: A fit needs at least two control pairs.\n",
+                        1}),
+    ConvertRowName);
+
 }  // namespace
 }  // namespace velkora::cli_test
