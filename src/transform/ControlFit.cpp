@@ -146,6 +146,12 @@ FitOutcome FitControlPairs(const std::vector<ControlPair>& pairs) {
   if (pairs.size() < 2) {
     return {std::nullopt, "A fit needs at least two control pairs."};
   }
+  for (const ControlPair& pair : pairs) {
+    if (!std::isfinite(pair.sourceX) || !std::isfinite(pair.sourceY) ||
+        !std::isfinite(pair.destX) || !std::isfinite(pair.destY)) {
+      return {std::nullopt, "A control pair holds a coordinate that is not a number."};
+    }
+  }
   const std::optional<Similarity> similarity =
       SolveSimilarity(pairs, std::numeric_limits<std::size_t>::max());
   if (!similarity) {

@@ -1,6 +1,7 @@
 // Control pairs from a pairs file and from the reference list by point number.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <string>
 #include <tuple>
@@ -9,7 +10,9 @@
 
 #include "conversion/TempFolder.h"
 #include "session/SessionState.h"
+#include "support/ScriptedPrompter.h"
 #include "transform/ControlFit.h"
+#include "transform/NumberText.h"
 #include "transform/ReferenceList.h"
 
 namespace velkora {
@@ -140,6 +143,46 @@ TEST(LookUpControlPairs, NumbersFromTheReferenceList) {
       numbers.push_back(pair.destNumber);
     }
     EXPECT_EQ(numbers, row.pointNumbers);
+  }
+}
+
+TEST(LookUpControlPairs, RealSurveyFileFitsItsOwnMove) {
+  const std::filesystem::path real =
+      std::filesystem::path(VELKORA_REAL_DATA_DIR) / "delimited" / "bezitopo_topo0_pnezd.asc";
+  if (!std::filesystem::exists(real)) {
+    GTEST_SKIP() << "no real survey data at " << real;
+  }
+  SessionState session;
+  MainForm form;
+  testing::ScriptedPrompter prompter;
+  form.rFileName.text = real.string();
+  ASSERT_TRUE(LoadReferenceFile(session, form, prompter));
+  PairsOutcome outcome = LookUpControlPairs(
+      session, {{"1", "1"}, {"2", "2"}, {"3", "3"}, {"226", "226"}, {"50", "50"}});
+  ASSERT_EQ(outcome.error, "");
+  ASSERT_EQ(outcome.pairs.size(), 5u);
+  EXPECT_EQ(outcome.pairs[0].sourceX, 538542.57);
+  EXPECT_EQ(outcome.pairs[0].sourceY, 1455644.371);
+
+  // Turn them 1 30 00 anticlockwise about point 1, scale 0.9996, and move point 1 by
+  // (-1234.5, 2345.25).
+  const double r = -1.5 * DegreesToRadians;
+  const ControlPair pivot = outcome.pairs[0];
+  for (ControlPair& pair : outcome.pairs) {
+    const double u = pair.sourceX - pivot.sourceX;
+    const double v = pair.sourceY - pivot.sourceY;
+    pair.destX = pivot.sourceX - 1234.5 + 0.9996 * (u * std::cos(r) + v * std::sin(r));
+    pair.destY = pivot.sourceY + 2345.25 + 0.9996 * (v * std::cos(r) - u * std::sin(r));
+  }
+  const FitOutcome fit = FitControlPairs(outcome.pairs);
+  ASSERT_TRUE(fit.fit) << fit.error;
+  EXPECT_EQ(fit.fit->dxText, "-1234.5000");
+  EXPECT_EQ(fit.fit->dyText, "2345.2500");
+  EXPECT_NEAR(ParseAngle(session, fit.fit->angleText).value_or(0), r, 1e-12);
+  EXPECT_NEAR(ReadNumber(fit.fit->scaleText), 0.9996, 1e-12);
+  for (const PairResidual& residual : fit.fit->residuals) {
+    EXPECT_LT(residual.length, 1e-6);
+    EXPECT_FALSE(residual.flagged);
   }
 }
 

@@ -188,6 +188,10 @@ TEST(FitControlPairs, PairsThatCannotBeFitted) {
        "The source points of the control pairs all lie at one place."},
       {{{"", "", 100, 100, 200, 200}, {"", "", 150, 100, 200, 200}, {"", "", 100, 170, 200, 200}},
        "The destination points of the control pairs give a scale of zero."},
+      {{{"", "", 100, 100, 200, 200}, {"", "", 150, 100, std::nan(""), 200}},
+       "A control pair holds a coordinate that is not a number."},
+      {{{"", "", 100, HUGE_VAL, 200, 200}, {"", "", 150, 100, 250, 200}},
+       "A control pair holds a coordinate that is not a number."},
   };
   for (const Row& row : rows) {
     const FitOutcome outcome = FitControlPairs(row.pairs);
