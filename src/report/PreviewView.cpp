@@ -50,11 +50,11 @@ void PreviewView::paintEvent(QPaintEvent*) {
     const QPointF at = ToPointF(mapping.ToScreen(control.at.x, control.at.y));
     if (control.carried) {
       DrawSourceMark(painter, at);
+      DrawLabel(painter, at, ToQt(control.label), picture::kSource, LabelPlace::kBelow);
     } else {
       DrawDestinationMark(painter, at);
+      DrawLabel(painter, at, ToQt(control.label), picture::kDestination);
     }
-    DrawLabel(painter, at, ToQt(control.label),
-              control.carried ? picture::kSource : picture::kDestination);
   }
   DrawLegend(painter, MakeScaleBar(mapping.pixelsPerUnit, width() / 4.0), height() - legendHeight);
 }

@@ -49,15 +49,19 @@ void DrawPivotMark(QPainter& painter, const QPointF& at) {
 }
 
 // A label that would run past the right edge goes to the left of its mark.
-void DrawLabel(QPainter& painter, const QPointF& at, const QString& text, const QColor& colour) {
+void DrawLabel(QPainter& painter, const QPointF& at, const QString& text, const QColor& colour,
+               LabelPlace place) {
   painter.save();
   painter.setPen(colour);
-  const double width = QFontMetricsF(painter.font()).horizontalAdvance(text);
+  const QFontMetricsF metrics(painter.font());
+  const double width = metrics.horizontalAdvance(text);
   double left = at.x() + kMarkHalf + 4;
   if (painter.device() != nullptr && left + width > painter.device()->width() - 2) {
     left = at.x() - kMarkHalf - 4 - width;
   }
-  painter.drawText(QPointF(left, at.y() - kMarkHalf - 2), text);
+  const double baseline = place == LabelPlace::kAbove ? at.y() - kMarkHalf - 2
+                                                      : at.y() + kMarkHalf + 2 + metrics.ascent();
+  painter.drawText(QPointF(left, baseline), text);
   painter.restore();
 }
 

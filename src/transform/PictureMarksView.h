@@ -28,8 +28,11 @@ void DrawDestinationMark(QPainter& painter, const QPointF& at);
 void DrawSourceMark(QPainter& painter, const QPointF& at);
 // A black cross: the pivot.
 void DrawPivotMark(QPainter& painter, const QPointF& at);
-// A point number beside its mark.
-void DrawLabel(QPainter& painter, const QPointF& at, const QString& text, const QColor& colour);
+// A point number beside its mark, above it or below it, so that two marks on one place keep
+// both labels readable.
+enum class LabelPlace { kAbove, kBelow };
+void DrawLabel(QPainter& painter, const QPointF& at, const QString& text, const QColor& colour,
+               LabelPlace place = LabelPlace::kAbove);
 
 // A bar from `leftEnd` with ticks at both ends and its caption after it; nothing for an empty
 // bar.

@@ -250,31 +250,35 @@ TEST_F(FitDialogTest, AnEditAfterTheFitWithdrawsItsFactors) {
   });
 }
 
-TEST_F(FitDialogTest, ReportPreviewPlotsTheRunsPoints) {
+TEST_F(FitDialogTest, ReportPreviewPlotsTheRunsPointsAndControl) {
   ASSERT_TRUE(pictures.isValid());
-  Drop("btnAdd", {DataFile("comma-delimited.txt")});
+  LoadControlPairs();
+  Find<QPushButton>("compDeltas")->click();
+  Drop("btnAdd", {DataFile("fit/job-points.csv")});
   Type("oFileName", programFolder.filePath(QStringLiteral("converted.txt")));
   Entry("mnuFilSavCDF")->trigger();
-  Type("txtDX", QStringLiteral("100"));
-  Type("txtDY", QStringLiteral("-200.5"));
 
-  bool previewed = false;
+  SavedPicture points;
+  SavedPicture control;
+  QSize pictureSize;
   WhenModal(window.get(), [&](QWidget* report) {
     WhenModal(report, [&](QWidget* preview) {
-      previewed = true;
       EXPECT_EQ(preview->windowTitle().toStdString(), " Velkora Preview ");
       QWidget* picture = In(preview, "picPreview");
-      const SavedPicture saved =
-          SaveAndRead(picture, pictures.filePath(QStringLiteral("preview.png")), picture::kPoint);
-      // Five points and the legend's, a dot each.
-      ExpectDrawn(saved, picture->size() * picture->devicePixelRatio(), 10, "preview");
+      pictureSize = picture->size() * picture->devicePixelRatio();
+      const QString path = pictures.filePath(QStringLiteral("preview.png"));
+      points = SaveAndRead(picture, path, picture::kPoint);
+      control = SaveAndRead(picture, path, picture::kDestination);
       In<QPushButton>(preview, "btnClose")->click();
     });
     In<QPushButton>(report, "btnPreview")->click();
     In<QPushButton>(report, "btnClose")->click();
   });
   Find<QPushButton>("btnCompute")->click();
-  EXPECT_TRUE(previewed);
+  // Six points and the legend's, 4 pixels square; two destination control points and the
+  // legend's, 8 pixels square.
+  ExpectDrawn(points, pictureSize, 7 * 16, "converted points");
+  ExpectDrawn(control, pictureSize, 3 * 36, "control points");
   EXPECT_EQ(prompter.messages.size(), 0u);
 }
 
