@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <system_error>
 
 #include "session/SessionState.h"
@@ -112,13 +113,60 @@ void AppendUnsigned(std::string& out, std::uint64_t value) {
   out.append(digits.data(), result.ptr);
 }
 
+// "00" to "99", for writing two digits at a time.
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (std::size_t i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
+
+// Writes the last `count` digits of `value` (leading zeros included) so that they end at
+// `end`; returns where they start.
+char* WriteDigitsBefore(char* end, std::uint64_t value, unsigned count) {
+  for (; count >= 2; count -= 2) {
+    end -= 2;
+    std::memcpy(end, &kDigitPairs[2 * (value % 100)], 2);
+    value /= 100;
+  }
+  if (count == 1) {
+    *--end = static_cast<char>('0' + value % 10);
+  }
+  return end;
+}
+
+// Writes every digit of `value` (one "0" for zero) so that they end at `end`; returns where
+// they start.
+char* WriteWholeBefore(char* end, std::uint64_t value) {
+  while (value >= 100) {
+    end -= 2;
+    std::memcpy(end, &kDigitPairs[2 * (value % 100)], 2);
+    value /= 100;
+  }
+  if (value >= 10) {
+    end -= 2;
+    std::memcpy(end, &kDigitPairs[2 * value], 2);
+  } else {
+    *--end = static_cast<char>('0' + value);
+  }
+  return end;
+}
+
 // Writes `places` digits of fraction, with leading zeros, from `at`; returns the end.
 char* WriteFraction(char* at, std::uint64_t fraction, std::uint8_t places) {
-  for (std::uint8_t i = places; i > 0; --i) {
-    at[i - 1] = static_cast<char>('0' + fraction % 10);
-    fraction /= 10;
-  }
+  WriteDigitsBefore(at + places, fraction, places);
   return at + places;
+}
+
+// floor(value) without a library call while the value has a fraction part to drop.
+double Floor(double value) {
+  if (!(std::fabs(value) < 4.5e15)) {
+    return std::floor(value);
+  }
+  const auto truncated = static_cast<double>(static_cast<std::int64_t>(value));
+  return truncated > value ? truncated - 1 : truncated;
 }
 
 void AppendHugeRounded(std::string& out, bool minus, double magnitude, std::uint64_t fraction,
@@ -228,48 +276,64 @@ std::optional<double> ReadStrictNumber(std::string_view text) {
   return ReadStrictCore(text.substr(first, last - first));
 }
 
+namespace {
+
 // Powers of ten that a double holds exactly.
 constexpr std::array<double, 23> kExactPowersOfTen = {
     1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
     1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-// The common case of a plain number ("  -4981234.5678", "12.5 m"): one run of digits and a
-// point that no blank or exponent letter continues, read where it stands. No value otherwise.
-std::optional<double> ReadPlainNumber(std::string_view text) {
-  std::size_t at = 0;
-  while (at < text.size() && IsScanBlank(text[at])) {
-    ++at;
-  }
-  const bool negative = at < text.size() && text[at] == '-';
-  if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-    ++at;
-  }
-  const std::size_t first = at;
-  bool seenPoint = false;
-  std::size_t digits = 0;
-  std::size_t decimals = 0;
-  std::uint64_t mantissa = 0;
-  for (; at < text.size(); ++at) {
-    const char c = text[at];
-    if (IsDigit(c)) {
-      if (digits < 19) {
-        mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
-      }
-      ++digits;
-      decimals += seenPoint ? 1 : 0;
-    } else if (c == '.' && !seenPoint) {
-      seenPoint = true;
-    } else {
+// A plain number's value and where its scan stopped.
+struct PlainNumber {
+  std::optional<double> value;
+  std::size_t end = 0;
+};
+
+// Appends the run of digits at `at` to `mantissa` (wrapping past 19 digits, which the caller
+// then reads the general way) and returns where the run ends.
+const char* TakeDigits(const char* at, const char* end, std::uint64_t& mantissa) {
+  for (; at < end; ++at) {
+    const auto digit = static_cast<unsigned>(static_cast<unsigned char>(*at)) - '0';
+    if (digit > 9) {
       break;
     }
+    mantissa = mantissa * 10 + digit;
   }
+  return at;
+}
+
+// The common case of a plain number ("  -4981234.5678", "12.5 m"): one run of digits and a
+// point that no blank or exponent letter continues, read where it stands. No value otherwise.
+PlainNumber ScanPlainNumber(std::string_view text) {
+  const char* const begin = text.data();
+  const char* const end = begin + text.size();
+  const char* at = begin;
+  while (at < end && IsScanBlank(*at)) {
+    ++at;
+  }
+  const bool negative = at < end && *at == '-';
+  if (at < end && (*at == '+' || *at == '-')) {
+    ++at;
+  }
+  const char* const first = at;
+  std::uint64_t mantissa = 0;
+  at = TakeDigits(at, end, mantissa);
+  std::size_t digits = static_cast<std::size_t>(at - first);
+  std::size_t decimals = 0;
+  if (at < end && *at == '.') {
+    const char* const fraction = at + 1;
+    at = TakeDigits(fraction, end, mantissa);
+    decimals = static_cast<std::size_t>(at - fraction);
+    digits += decimals;
+  }
+  const auto stop = static_cast<std::size_t>(at - begin);
   if (digits == 0) {
-    return std::nullopt;
+    return {std::nullopt, stop};
   }
-  if (at < text.size()) {
-    const char next = text[at];
+  if (at < end) {
+    const char next = *at;
     if (IsScanBlank(next) || next == 'E' || next == 'e' || next == 'D' || next == 'd') {
-      return std::nullopt;
+      return {std::nullopt, stop};
     }
   }
   double value = 0;
@@ -278,16 +342,18 @@ std::optional<double> ReadPlainNumber(std::string_view text) {
   if (digits <= 19 && mantissa <= (std::uint64_t{1} << 53) && decimals < kExactPowersOfTen.size()) {
     value = static_cast<double>(mantissa) / kExactPowersOfTen[decimals];
   } else {
-    const auto result = std::from_chars(text.data() + first, text.data() + at, value);
-    if (result.ec != std::errc{} || result.ptr != text.data() + at) {
-      return std::nullopt;
+    const auto result = std::from_chars(first, at, value);
+    if (result.ec != std::errc{} || result.ptr != at) {
+      return {std::nullopt, stop};
     }
   }
-  return negative ? -value : value;
+  return {negative ? -value : value, stop};
 }
 
+}  // namespace
+
 double ReadLeadingNumber(std::string_view text) {
-  if (const auto plain = ReadPlainNumber(text)) {
+  if (const auto plain = ScanPlainNumber(text).value) {
     return *plain;
   }
   NumberBuffer buffer;
@@ -345,6 +411,11 @@ double ReadLeadingNumber(std::string_view text) {
 }
 
 std::optional<double> TryReadNumber(std::string_view text) {
+  // A plain number that fills the whole text holds no comma: both readings give its value.
+  const PlainNumber plain = ScanPlainNumber(text);
+  if (plain.value && plain.end == text.size()) {
+    return plain.value;
+  }
   if (text.find(',') != std::string_view::npos) {
     return ReadStrictNumber(text);
   }
@@ -418,7 +489,7 @@ void AppendRounded(std::string& out, double value, std::uint8_t places) {
   // At most six decimals can be written.
   const std::uint8_t n = places > 6 ? 6 : places;
   const std::uint64_t scale = kPowersOfTen[n];
-  double whole = std::floor(value);
+  double whole = Floor(value);
   const double t = (value - whole) * static_cast<double>(scale);
   std::uint64_t k = FourDecimalsToWhole(ScaledToFourDecimals(t));
   if (k >= scale) {
@@ -442,17 +513,19 @@ void AppendRounded(std::string& out, double value, std::uint8_t places) {
     AppendHugeRounded(out, minus, magnitude, fraction, n);
     return;
   }
+  // Written right to left: fraction, point, whole digits, sign.
   char text[32];  // sign, 19 digits, point, 6 decimals
-  char* at = text;
-  if (minus) {
-    *at++ = '-';
-  }
-  at = std::to_chars(at, text + sizeof text, static_cast<std::uint64_t>(magnitude)).ptr;
+  char* const end = text + sizeof text;
+  char* at = end;
   if (n > 0) {
-    *at++ = '.';
-    at = WriteFraction(at, fraction, n);
+    at = WriteDigitsBefore(at, fraction, n);
+    *--at = '.';
   }
-  out.append(text, at);
+  at = WriteWholeBefore(at, static_cast<std::uint64_t>(magnitude));
+  if (minus) {
+    *--at = '-';
+  }
+  out.append(at, end);
 }
 
 std::string FormatRounded(double value, std::uint8_t places) {
