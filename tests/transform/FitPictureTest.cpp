@@ -87,19 +87,6 @@ TEST(FitPictureMapping, EqualScalesNorthUpCentred) {
   }
 }
 
-TEST(FitPictureMapping, BoxGrowsWithEveryPoint) {
-  GroundBox box;
-  EXPECT_TRUE(box.empty);
-  box.Include(10, -5);
-  box.Include(-3, 8);
-  box.Include(4, 2);
-  EXPECT_FALSE(box.empty);
-  EXPECT_EQ(box.minX, -3);
-  EXPECT_EQ(box.maxX, 10);
-  EXPECT_EQ(box.minY, -5);
-  EXPECT_EQ(box.maxY, 8);
-}
-
 TEST(FitPictureBars, RoundLengthsOfOneTwoFive) {
   struct Row {
     double limit;
