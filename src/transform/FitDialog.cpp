@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -98,7 +99,11 @@ FitDialog::FitDialog(SessionState& session, MainForm& form, Prompter& prompter, 
   connect(btnFit, &QPushButton::clicked, this, &FitDialog::Fit);
   connect(btnUseFactors_, &QPushButton::clicked, this, &FitDialog::UseFactors);
   connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
-  resize(sizeHint().expandedTo(QSize(1100, 640)));
+  QSize size = sizeHint().expandedTo(QSize(1100, 640));
+  if (const QScreen* shownOn = screen()) {
+    size = size.boundedTo(shownOn->availableGeometry().size());
+  }
+  resize(size);
 }
 
 void FitDialog::AddRow(const FitPairRow& row) {
