@@ -14,9 +14,15 @@ inline bool IsElevationSuppressed(const SessionState& session) {
   return session.suppressZeroElev && !(session.point.elev > 0);
 }
 
-// Writes `lines`, whose every line already ends in CR LF, to the output file.
+// Writes `lines`, whose every line already ends in CR LF, to the output file. They go straight
+// to the stream's buffer: a line is too short to pay for a stream sentry each time. A short
+// write marks the stream bad, as ostream::write would.
 inline void WriteLines(SessionState& session, const std::string& lines) {
-  session.outFile->write(lines.data(), static_cast<std::streamsize>(lines.size()));
+  std::ostream& output = *session.outFile;
+  const auto size = static_cast<std::streamsize>(lines.size());
+  if (output.good() && output.rdbuf()->sputn(lines.data(), size) != size) {
+    output.setstate(std::ios::badbit);
+  }
 }
 
 inline constexpr const char* kLineEnd = "\r\n";

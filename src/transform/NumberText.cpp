@@ -125,7 +125,7 @@ constexpr std::array<char, 200> kDigitPairs = [] {
 
 // Writes the last `count` digits of `value` (leading zeros included) so that they end at
 // `end`; returns where they start.
-char* WriteDigitsBefore(char* end, std::uint64_t value, unsigned count) {
+char* WriteDigitsBefore(char* end, std::uint32_t value, unsigned count) {
   for (; count >= 2; count -= 2) {
     end -= 2;
     std::memcpy(end, &kDigitPairs[2 * (value % 100)], 2);
@@ -138,8 +138,9 @@ char* WriteDigitsBefore(char* end, std::uint64_t value, unsigned count) {
 }
 
 // Writes every digit of `value` (one "0" for zero) so that they end at `end`; returns where
-// they start.
-char* WriteWholeBefore(char* end, std::uint64_t value) {
+// they start. 32-bit values take the cheaper arithmetic.
+template <typename Unsigned>
+char* WriteWholeBefore(char* end, Unsigned value) {
   while (value >= 100) {
     end -= 2;
     std::memcpy(end, &kDigitPairs[2 * (value % 100)], 2);
@@ -156,7 +157,7 @@ char* WriteWholeBefore(char* end, std::uint64_t value) {
 
 // Writes `places` digits of fraction, with leading zeros, from `at`; returns the end.
 char* WriteFraction(char* at, std::uint64_t fraction, std::uint8_t places) {
-  WriteDigitsBefore(at + places, fraction, places);
+  WriteDigitsBefore(at + places, static_cast<std::uint32_t>(fraction), places);
   return at + places;
 }
 
@@ -518,10 +519,11 @@ void AppendRounded(std::string& out, double value, std::uint8_t places) {
   char* const end = text + sizeof text;
   char* at = end;
   if (n > 0) {
-    at = WriteDigitsBefore(at, fraction, n);
+    at = WriteDigitsBefore(at, static_cast<std::uint32_t>(fraction), n);
     *--at = '.';
   }
-  at = WriteWholeBefore(at, static_cast<std::uint64_t>(magnitude));
+  at = magnitude < 4294967296.0 ? WriteWholeBefore(at, static_cast<std::uint32_t>(magnitude))
+                                : WriteWholeBefore(at, static_cast<std::uint64_t>(magnitude));
   if (minus) {
     *--at = '-';
   }
