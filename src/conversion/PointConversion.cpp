@@ -8,19 +8,15 @@
 #include "conversion/EightyColumnWriter.h"
 #include "conversion/GeopakInputWriters.h"
 #include "conversion/SdmsWriter.h"
+#include "conversion/TwoThreadConversion.h"
 #include "input/PointReading.h"
 #include "transform/Factors.h"
 
 namespace velkora {
-namespace {
 
-// Number text is only defined for finite values: an absurd input or factor must stop the
-// run instead of writing garbage.
-bool IsWritable(const PointRecord& point) {
+bool IsWritablePoint(const PointRecord& point) {
   return std::isfinite(point.newX) && std::isfinite(point.newY) && std::isfinite(point.elev);
 }
-
-}  // namespace
 
 void WritePoint(SessionState& session) {
   switch (session.outFormatCode) {
@@ -46,6 +42,9 @@ void WritePoint(SessionState& session) {
 }
 
 ConversionOutcome ConvertPoints(SessionState& session, RunView& view) {
+  if (!session.convertOnOneThread) {
+    return ConvertPointsOnTwoThreads(session, view);
+  }
   // Progress is reported by lines read, so that a long file of comments or invalid lines
   // keeps the window painting and can be cancelled too.
   ConversionOutcome stopReason = ConversionOutcome::kConverted;
@@ -62,7 +61,7 @@ ConversionOutcome ConvertPoints(SessionState& session, RunView& view) {
   do {
     if (ReadPoint(session)) {
       TransformPoint(session);
-      if (!IsWritable(session.point)) {
+      if (!IsWritablePoint(session.point)) {
         return ConversionOutcome::kOutOfRange;
       }
       WritePoint(session);

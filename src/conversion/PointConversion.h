@@ -22,8 +22,13 @@ enum class ConversionOutcome {
 
 // Reads every point of session.inFile, moves it by the run's factors, writes it with the
 // writer of session.outFormatCode and counts it in filePointCount and runPointCount. Stops
-// at the first point it cannot write, leaving that point in session.point.
+// at the first point it cannot write, leaving that point in session.point. Works on two
+// threads unless session.convertOnOneThread is set; the output is the same.
 ConversionOutcome ConvertPoints(SessionState& session, RunView& view);
+
+// Number text is only defined for finite values: an absurd input or factor must stop the
+// run instead of writing garbage.
+bool IsWritablePoint(const PointRecord& point);
 
 // Writes session.point with the writer of session.outFormatCode.
 void WritePoint(SessionState& session);

@@ -101,6 +101,7 @@ struct SessionState {
   bool suppressZeroElev = false;
   std::int64_t filePointCount = 0;
   std::int64_t runPointCount = 0;
+  bool convertOnOneThread = false;  // reading, moving and writing on the calling thread only
 
   // Transformation factors, filled by the run checks.
   double deltaX = 0;
