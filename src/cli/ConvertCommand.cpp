@@ -79,6 +79,9 @@ CommandSpec ConvertSpec() {
           {"report", true, "append the run's report to a file, e.g. --report job-report.txt"},
           {"print-report", false, "print the run's report on stdout"},
           {"yes", false, "replace an existing output file without asking"},
+          {"one-thread", false,
+           "read, move and write on one thread (slower; same output), for a machine shared "
+           "by many jobs"},
       });
   return spec;
 }
@@ -230,6 +233,7 @@ int RunConvertCommand(const CommandArguments& args) {
   ProgressLine progress(ProgressLine::StderrIsTerminal());
   RunPrompter prompter(parsed.HasFlag("yes"), progress);
   StartAsProgram(session, form, prompter);
+  session.convertOnOneThread = parsed.HasFlag("one-thread");
   if (const std::optional<std::string> header = parsed.Value("header");
       header && !LoadHeaderFile(session, *header)) {
     return 1;
