@@ -24,14 +24,25 @@ std::string_view TakeUpToComma(std::string_view& rest) {
   return field;
 }
 
+// The number before the first comma of `rest`, read as ReadNumber reads that field; `rest`
+// becomes the text after that comma.
+double TakeNumberUpToComma(std::string_view& rest) {
+  std::size_t length = 0;
+  if (const std::optional<double> value = ReadNumberBefore(rest, ',', length)) {
+    rest = length < rest.size() ? rest.substr(length + 1) : std::string_view{};
+    return *value;
+  }
+  return ReadNumber(TakeUpToComma(rest));
+}
+
 }  // namespace
 
 void TakeCommaDelimitedFields(std::string_view line, PointRecord& point) {
   std::string_view rest = line;
   AssignTrimmed(point.pointNum, TakeUpToComma(rest));
-  point.x = ReadNumber(TakeUpToComma(rest));
-  point.y = ReadNumber(TakeUpToComma(rest));
-  point.elev = ReadNumber(TakeUpToComma(rest));
+  point.x = TakeNumberUpToComma(rest);
+  point.y = TakeNumberUpToComma(rest);
+  point.elev = TakeNumberUpToComma(rest);
   AssignTrimmed(point.description, TakeUpToComma(rest));
   AssignTrimmed(point.feature, TakeUpToComma(rest));
   AssignTrimmed(point.rawText, rest);

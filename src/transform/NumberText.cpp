@@ -427,6 +427,15 @@ double ReadNumber(std::string_view text) {
   return TryReadNumber(text).value_or(0);
 }
 
+std::optional<double> ReadNumberBefore(std::string_view text, char separator, std::size_t& length) {
+  const PlainNumber plain = ScanPlainNumber(text);
+  if (!plain.value || (plain.end < text.size() && text[plain.end] != separator)) {
+    return std::nullopt;
+  }
+  length = plain.end;
+  return plain.value;
+}
+
 std::string GeneralForm(double value) {
   if (!std::isfinite(value)) {
     return std::isnan(value) ? "NaN" : (value < 0 ? "-Infinity" : "Infinity");

@@ -30,6 +30,12 @@ std::optional<double> TryReadNumber(std::string_view text);
 // TryReadNumber, with 0 for a text that cannot be read.
 double ReadNumber(std::string_view text);
 
+// For readers that cut a field while reading it: when `text` starts with a plain number
+// (blanks, a sign, digits with one ".") that ends where `text` ends or at `separator`, its
+// value, the one ReadNumber gives the text before the separator, and in `length` where the
+// number ends. No value otherwise; the caller then cuts the field and uses ReadNumber.
+std::optional<double> ReadNumberBefore(std::string_view text, char separator, std::size_t& length);
+
 // The strict conversion alone: blanks around, an optional sign, digits with grouping commas
 // in the whole part (one to three digits, then groups of exactly three: "1,234", never
 // "12,5"), an optional fraction and exponent. No value for anything else or out of range.

@@ -206,6 +206,46 @@ TEST(ReadNumber, PlainNumbersAreCorrectlyRounded) {
   }
 }
 
+// A field read where it stands must give what ReadNumber gives the field once cut out; the
+// shapes it leaves to ReadNumber give no value.
+TEST(ReadNumberBefore, AgreesWithTheCutField) {
+  struct Case {
+    std::string text;
+    std::optional<std::size_t> length;  // none: left to ReadNumber
+  };
+  const std::vector<Case> cases = {
+      {"1456831.919,537786.406,624.199", 11},
+      {"  -4981234.5678,x", 15},
+      {"+12.5", 5},
+      {".5,", 2},
+      {"7.,", 2},
+      {"0000012,", 7},
+      {"12345678901234567890.5,1", 22},
+      {"12.5 ,", std::nullopt},   // a blank after the number
+      {"12.5E3,", std::nullopt},  // an exponent
+      {"12.5D3", std::nullopt},
+      {"1,234.5", 1},             // the field ends at the first comma
+      {"12.5.3,", std::nullopt},  // a second point
+      {"12a,", std::nullopt},
+      {",5", std::nullopt},  // an empty field
+      {"", std::nullopt},
+      {"-", std::nullopt},
+      {"- 5,", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    std::size_t length = 0;
+    const std::optional<double> value = ReadNumberBefore(c.text, ',', length);
+    ASSERT_EQ(value.has_value(), c.length.has_value());
+    if (value) {
+      EXPECT_EQ(length, *c.length);
+      const std::string field = c.text.substr(0, c.text.find(','));
+      EXPECT_EQ(std::bit_cast<std::uint64_t>(*value),
+                std::bit_cast<std::uint64_t>(ReadNumber(field)));
+    }
+  }
+}
+
 TEST(ParseAngle, ReadsBothFormsAndRefusesTheRest) {
   struct Row {
     const char* text;
