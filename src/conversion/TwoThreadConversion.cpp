@@ -26,12 +26,30 @@ constexpr std::size_t kBatchPoints = 2048;
 constexpr std::size_t kBatchCount = 3;
 
 // Points in reading order, with the text a reader sent to the output (comment lines copied
-// through) before each of them and after the last.
+// through) before each of them and after the last. The records grow with the first use and
+// are reused after, so that a short file costs little and a long one allocates nothing more.
 struct PointBatch {
-  std::vector<PointRecord> points = std::vector<PointRecord>(kBatchPoints);
-  std::vector<std::size_t> textBefore = std::vector<std::size_t>(kBatchPoints);  // end in text
+  std::vector<PointRecord> points;
+  std::vector<std::size_t> textBefore;  // where in `text` each point's own text ends
   std::string text;
   std::size_t count = 0;
+
+  void Start() {
+    count = 0;
+    text.clear();
+  }
+  // A copy, not a swap: a reader may count on the fields of the point it read last.
+  void Add(const PointRecord& point) {
+    if (count == points.size()) {
+      points.push_back(point);
+      textBefore.push_back(text.size());
+    } else {
+      points[count] = point;
+      textBefore[count] = text.size();
+    }
+    ++count;
+  }
+  bool Full() const { return count == kBatchPoints; }
 };
 
 // The reading thread's output: what a reader writes is kept in the batch being filled, so
@@ -224,22 +242,17 @@ ConversionOutcome ConvertPointsOnTwoThreads(SessionState& session, RunView& view
     std::jthread writing([&] { WriteBatches(writer, channel, writingFailed, result); });
     const ClosedOnExit closed(channel);
     PointBatch* batch = channel.TakeEmpty();
-    batch->count = 0;
-    batch->text.clear();
+    batch->Start();
     batchText.CollectInto(batch->text);
     do {
       if (ReadPoint(session)) {
-        // A copy, not a swap: a reader may count on the fields of the point it read last.
-        batch->textBefore[batch->count] = batch->text.size();
-        batch->points[batch->count] = session.point;
-        ++batch->count;
+        batch->Add(session.point);
         ++session.filePointCount;
         ++session.runPointCount;
-        if (batch->count == kBatchPoints) {
+        if (batch->Full()) {
           channel.Send(batch);
           batch = channel.TakeEmpty();
-          batch->count = 0;
-          batch->text.clear();
+          batch->Start();
           batchText.CollectInto(batch->text);
         }
       }
