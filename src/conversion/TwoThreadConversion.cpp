@@ -1,4 +1,4 @@
-// Reading on the calling thread, moving and writing on a second one, joined by a small ring
+// Reading and moving on the calling thread, writing on a second one, joined by a small ring
 // of point batches.
 #include "conversion/TwoThreadConversion.h"
 
@@ -133,12 +133,6 @@ class ClosedOnExit {
   BatchChannel& channel_;
 };
 
-struct WritingResult {
-  ConversionOutcome outcome = ConversionOutcome::kConverted;
-  std::int64_t pointsWritten = 0;
-  PointRecord unwritablePoint;
-};
-
 void WriteText(std::ostream& output, const std::string& text, std::size_t from, std::size_t to) {
   if (to > from) {
     output.write(text.data() + static_cast<std::streamsize>(from),
@@ -146,42 +140,29 @@ void WriteText(std::ostream& output, const std::string& text, std::size_t from, 
   }
 }
 
-// Moves and writes one batch with the writing thread's session; false at a point that
-// cannot be written, which is kept in `result`.
-bool WriteBatch(SessionState& writer, PointBatch& batch, WritingResult& result) {
+// Writes one batch of moved points with the writing thread's session.
+void WriteBatch(SessionState& writer, PointBatch& batch, std::int64_t& pointsWritten) {
   std::size_t written = 0;
   for (std::size_t i = 0; i < batch.count; ++i) {
     WriteText(*writer.outFile, batch.text, written, batch.textBefore[i]);
     written = batch.textBefore[i];
     writer.point = batch.points[i];
-    TransformPoint(writer);
-    if (!IsWritablePoint(writer.point)) {
-      result.outcome = ConversionOutcome::kOutOfRange;
-      result.unwritablePoint = writer.point;
-      return false;
-    }
     WritePoint(writer);
-    ++result.pointsWritten;
+    ++pointsWritten;
   }
   WriteText(*writer.outFile, batch.text, written, batch.text.size());
-  return true;
 }
 
-// The writing thread: batches in order until the channel closes. After a failure it only
-// gives the batches back, so that the reading side never waits for good.
+// The writing thread: batches in order until the channel closes. After a failed write it
+// only gives the batches back, so that the reading side never waits for good.
 void WriteBatches(SessionState& writer, BatchChannel& channel, std::atomic<bool>& failed,
-                  WritingResult& result) {
+                  std::int64_t& pointsWritten) {
   while (PointBatch* batch = channel.Receive()) {
     if (!failed.load()) {
       try {
-        if (!WriteBatch(writer, *batch, result)) {
-          failed.store(true);
-        } else if (!writer.outFile->good()) {
-          result.outcome = ConversionOutcome::kWriteFailed;
-          failed.store(true);
-        }
+        WriteBatch(writer, *batch, pointsWritten);
+        failed.store(!writer.outFile->good());
       } catch (...) {
-        result.outcome = ConversionOutcome::kWriteFailed;
         failed.store(true);
       }
     }
@@ -191,36 +172,24 @@ void WriteBatches(SessionState& writer, BatchChannel& channel, std::atomic<bool>
 
 }  // namespace
 
-void ShareRunSettings(const SessionState& from, SessionState& to) {
+void ShareOutputSettings(const SessionState& from, SessionState& to) {
   to.inFormat = from.inFormat;
   to.outFormatCode = from.outFormatCode;
   to.outDelim = from.outDelim;
   to.outputDecimals = from.outputDecimals;
   to.suppressZeroElev = from.suppressZeroElev;
-  to.deltaX = from.deltaX;
-  to.deltaY = from.deltaY;
-  to.rotationAngle = from.rotationAngle;
-  to.scaleFactor = from.scaleFactor;
-  to.hasPivot = from.hasPivot;
-  to.doTranslate = from.doTranslate;
-  to.doRotate = from.doRotate;
-  to.doScale = from.doScale;
-  to.sourcePivotX = from.sourcePivotX;
-  to.sourcePivotY = from.sourcePivotY;
-  to.destPivotX = from.destPivotX;
-  to.destPivotY = from.destPivotY;
 }
 
 ConversionOutcome ConvertPointsOnTwoThreads(SessionState& session, RunView& view) {
   SessionState writer;
-  ShareRunSettings(session, writer);
+  ShareOutputSettings(session, writer);
   std::ostream* const output = session.outFile;
   writer.outFile = output;
 
   std::array<PointBatch, kBatchCount> batches;
   BatchChannel channel(batches);
   std::atomic<bool> writingFailed{false};
-  WritingResult result;
+  std::int64_t pointsWritten = 0;
   BatchText batchText;
   std::ostream batchStream(&batchText);
 
@@ -237,15 +206,21 @@ ConversionOutcome ConvertPointsOnTwoThreads(SessionState& session, RunView& view
 
   const std::int64_t fileCountBefore = session.filePointCount;
   const std::int64_t runCountBefore = session.runPointCount;
+  bool outOfRange = false;
   session.outFile = &batchStream;
   {
-    std::jthread writing([&] { WriteBatches(writer, channel, writingFailed, result); });
+    std::jthread writing([&] { WriteBatches(writer, channel, writingFailed, pointsWritten); });
     const ClosedOnExit closed(channel);
     PointBatch* batch = channel.TakeEmpty();
     batch->Start();
     batchText.CollectInto(batch->text);
     do {
       if (ReadPoint(session)) {
+        TransformPoint(session);
+        if (!IsWritablePoint(session.point)) {
+          outOfRange = true;  // session.point stays, for the message
+          break;
+        }
         batch->Add(session.point);
         ++session.filePointCount;
         ++session.runPointCount;
@@ -261,19 +236,17 @@ ConversionOutcome ConvertPointsOnTwoThreads(SessionState& session, RunView& view
   }
   session.outFile = output;
 
-  // Only the points written count; the reading side may have gone past the point that
-  // stopped the writing.
-  session.filePointCount = fileCountBefore + result.pointsWritten;
-  session.runPointCount = runCountBefore + result.pointsWritten;
-  if (result.outcome == ConversionOutcome::kOutOfRange) {
-    session.point = result.unwritablePoint;
-    return result.outcome;
+  // Only the points written count: a failed write stops the writing short of the reading.
+  session.filePointCount = fileCountBefore + pointsWritten;
+  session.runPointCount = runCountBefore + pointsWritten;
+  if (writingFailed.load()) {
+    return ConversionOutcome::kWriteFailed;
+  }
+  if (outOfRange) {
+    return ConversionOutcome::kOutOfRange;
   }
   if (cancelled) {
     return ConversionOutcome::kCancelled;
-  }
-  if (result.outcome != ConversionOutcome::kConverted) {
-    return result.outcome;
   }
   if (session.inFile.Failed()) {
     return ConversionOutcome::kReadFailed;

@@ -1,5 +1,5 @@
-// The conversion of one open input file on two threads: the calling thread reads points, a
-// second thread moves and writes them, so that a long file takes about half the time.
+// The conversion of one open input file on two threads: the calling thread reads and moves
+// points, a second thread writes them, so that a long file takes about half the time.
 #pragma once
 
 #include "conversion/PointConversion.h"
@@ -14,8 +14,8 @@ class RunView;
 // memory stays bounded whatever the file's size.
 ConversionOutcome ConvertPointsOnTwoThreads(SessionState& session, RunView& view);
 
-// Copies into `to` what TransformPoint and the point writers read from the session: the
-// run's factors and the output settings (not the output stream).
-void ShareRunSettings(const SessionState& from, SessionState& to);
+// Copies into `to` what the point writers read from the session besides the point: the
+// output settings (not the output stream).
+void ShareOutputSettings(const SessionState& from, SessionState& to);
 
 }  // namespace velkora
