@@ -60,23 +60,14 @@ void PreviewView::paintEvent(QPaintEvent*) {
 }
 
 void PreviewView::DrawLegend(QPainter& painter, const ScaleBar& bar, double top) {
-  const double line = QFontMetrics(font()).height() + 6;
-  const double left = 12;
-  const double column = (width() - 2 * left) / 3;
-  auto entry = [&painter](double x, double y, const QString& text) {
-    painter.setPen(Qt::black);
-    painter.drawText(QPointF(x + 18, y + 4), text);
-  };
+  LegendGrid legend(painter, font(), width(), top);
+  DrawPointDot(painter, legend.Mark(0, 0));
+  legend.Text(0, 0, QStringLiteral("Converted point"));
+  DrawDestinationMark(painter, legend.Mark(0, 1));
+  legend.Text(0, 1, QStringLiteral("Destination control"));
+  DrawSourceMark(painter, legend.Mark(0, 2));
+  legend.Text(0, 2, QStringLiteral("Source control, converted"));
 
-  double y = top + line;
-  DrawPointDot(painter, QPointF(left + 6, y));
-  entry(left, y, QStringLiteral("Converted point"));
-  DrawDestinationMark(painter, QPointF(left + column + 6, y));
-  entry(left + column, y, QStringLiteral("Destination control"));
-  DrawSourceMark(painter, QPointF(left + 2 * column + 6, y));
-  entry(left + 2 * column, y, QStringLiteral("Source control, converted"));
-
-  y += line;
   QString count = preview_.stride > 1
                       ? QStringLiteral("%1 of %2 points shown (one in %3)")
                             .arg(preview_.points.size())
@@ -86,10 +77,10 @@ void PreviewView::DrawLegend(QPainter& painter, const ScaleBar& bar, double top)
   if (preview_.unreadableFiles > 0) {
     count += QStringLiteral("; %1 input file(s) could not be read").arg(preview_.unreadableFiles);
   }
-  entry(left - 18, y, count);
+  legend.WholeLine(1, count);
 
-  y += line;
-  DrawScaleBar(painter, QPointF(left, y), bar, ToQt(bar.caption), Qt::black);
+  DrawScaleBar(painter, QPointF(legend.Left(0), legend.LineY(2)), bar, ToQt(bar.caption),
+               Qt::black);
 }
 
 }  // namespace velkora

@@ -66,37 +66,28 @@ void FitPictureView::paintEvent(QPaintEvent*) {
 
 // Three lines under the points: the marks, the residuals, the scale bars.
 void FitPictureView::DrawLegend(QPainter& painter, const FitPictureLayout& layout, double top) {
-  const double line = QFontMetrics(font()).height() + 6;
-  const double left = 12;
-  const double column = (width() - 2 * left) / 3;
-  auto entry = [&painter](double x, double y, const QString& text) {
-    painter.setPen(Qt::black);
-    painter.drawText(QPointF(x + 18, y + 4), text);
-  };
+  LegendGrid legend(painter, font(), width(), top);
+  DrawDestinationMark(painter, legend.Mark(0, 0));
+  legend.Text(0, 0, QStringLiteral("Destination point"));
+  DrawSourceMark(painter, legend.Mark(0, 1));
+  legend.Text(0, 1, QStringLiteral("Source point, fitted"));
+  DrawPivotMark(painter, legend.Mark(0, 2));
+  legend.Text(0, 2, QStringLiteral("Pivot"));
 
-  double y = top + line;
-  DrawDestinationMark(painter, QPointF(left + 6, y));
-  entry(left, y, QStringLiteral("Destination point"));
-  DrawSourceMark(painter, QPointF(left + column + 6, y));
-  entry(left + column, y, QStringLiteral("Source point, fitted"));
-  DrawPivotMark(painter, QPointF(left + 2 * column + 6, y));
-  entry(left + 2 * column, y, QStringLiteral("Pivot"));
-
-  y += line;
+  const double y = legend.LineY(1);
   painter.setPen(QPen(picture::kResidual, 1.5));
-  painter.drawLine(QPointF(left, y), QPointF(left + 12, y));
-  entry(left, y,
-        layout.magnification > 0
-            ? QStringLiteral("Residual x %1").arg(ToQt(GeneralForm(layout.magnification)))
-            : QStringLiteral("No residuals: the pairs fit exactly"));
+  painter.drawLine(QPointF(legend.Left(0), y), QPointF(legend.Left(0) + 12, y));
+  legend.Text(1, 0,
+              layout.magnification > 0
+                  ? QStringLiteral("Residual x %1").arg(ToQt(GeneralForm(layout.magnification)))
+                  : QStringLiteral("No residuals: the pairs fit exactly"));
   painter.setPen(QPen(picture::kResidual, 3));
-  painter.drawLine(QPointF(left + 2 * column, y), QPointF(left + 2 * column + 12, y));
-  entry(left + 2 * column, y, QStringLiteral("Over 3 x RMS"));
+  painter.drawLine(QPointF(legend.Left(2), y), QPointF(legend.Left(2) + 12, y));
+  legend.Text(1, 2, QStringLiteral("Over 3 x RMS"));
 
-  y += line;
-  DrawScaleBar(painter, QPointF(left, y), layout.groundBar, ToQt(layout.groundBar.caption),
-               Qt::black);
-  DrawScaleBar(painter, QPointF(left + 2 * column, y), layout.residualBar,
+  DrawScaleBar(painter, QPointF(legend.Left(0), legend.LineY(2)), layout.groundBar,
+               ToQt(layout.groundBar.caption), Qt::black);
+  DrawScaleBar(painter, QPointF(legend.Left(2), legend.LineY(2)), layout.residualBar,
                QStringLiteral("%1 residual").arg(ToQt(layout.residualBar.caption)),
                picture::kResidual);
 }

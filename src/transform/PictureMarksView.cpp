@@ -87,4 +87,20 @@ void DrawPictureGround(QPainter& painter, const QRect& area) {
   painter.drawRect(area.adjusted(0, 0, -1, -1));
 }
 
+LegendGrid::LegendGrid(QPainter& painter, const QFont& font, double width, double top)
+    : painter_(painter),
+      top_(top),
+      line_(QFontMetrics(font).height() + 6),
+      column_((width - 2 * kMargin) / 3) {}
+
+void LegendGrid::Text(int line, int column, const QString& text) {
+  painter_.setPen(Qt::black);
+  painter_.drawText(QPointF(Left(column) + 18, LineY(line) + 4), text);
+}
+
+void LegendGrid::WholeLine(int line, const QString& text) {
+  painter_.setPen(Qt::black);
+  painter_.drawText(QPointF(kMargin, LineY(line) + 4), text);
+}
+
 }  // namespace velkora

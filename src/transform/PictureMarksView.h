@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QPainter>
 #include <QPointF>
 #include <QString>
@@ -41,5 +42,25 @@ void DrawScaleBar(QPainter& painter, const QPointF& leftEnd, const ScaleBar& bar
 
 // The white ground and a thin frame of a picture.
 void DrawPictureGround(QPainter& painter, const QRect& area);
+
+// The legend under a picture: lines one text line apart from `top`, three columns across
+// `width`; an entry's mark goes at Mark() and its text beside it.
+class LegendGrid {
+ public:
+  LegendGrid(QPainter& painter, const QFont& font, double width, double top);
+  double Left(int column) const { return kMargin + column * column_; }
+  double LineY(int line) const { return top_ + (line + 1) * line_; }
+  QPointF Mark(int line, int column) const { return {Left(column) + 6, LineY(line)}; }
+  void Text(int line, int column, const QString& text);
+  // A text from the left margin, without a mark before it.
+  void WholeLine(int line, const QString& text);
+
+ private:
+  static constexpr double kMargin = 12;
+  QPainter& painter_;
+  double top_;
+  double line_;
+  double column_;
+};
 
 }  // namespace velkora
