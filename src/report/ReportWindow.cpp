@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "report/PreviewView.h"
 #include "report/ReportPrintView.h"
@@ -13,6 +14,7 @@
 #include "report/ReportSaving.h"
 #include "report/ReportText.h"
 #include "ui/CommonView.h"
+#include "ui/RunProgressView.h"
 
 namespace velkora {
 
@@ -157,11 +159,22 @@ void ReportWindow::SetFitPairs(std::vector<ControlPair> pairs) {
 }
 
 // The input files are read again only now, so a run costs nothing for a preview not asked for.
+// A long reading shows the run's progress dialog, whose Cancel drops the preview.
 void ReportWindow::ShowPreview() {
+  RunPreview points;
+  {
+    RunProgressView progress(*this, this, QStringLiteral("Reading points for the preview: %1"));
+    points =
+        BuildRunPreview(session_, form_, fitPairs_, kPreviewPointLimit,
+                        [&progress](std::int64_t read) { return progress.ReportProgress(read); });
+  }
+  if (points.cancelled) {
+    return;
+  }
   QDialog preview(this);
   preview.setObjectName(QStringLiteral("frmPreview"));
   preview.setWindowTitle(QStringLiteral(" Velkora Preview "));
-  auto* picture = new PreviewView(BuildRunPreview(session_, form_, fitPairs_), &preview);
+  auto* picture = new PreviewView(std::move(points), &preview);
   auto* close = new QPushButton(QStringLiteral("Close"), &preview);
   close->setObjectName(QStringLiteral("btnClose"));
   close->setAutoDefault(false);

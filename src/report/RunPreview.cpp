@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "conversion/PointConversion.h"
 #include "input/PointReading.h"
 #include "transform/Factors.h"
 #include "transform/NumberText.h"
@@ -126,7 +127,8 @@ void EvenSample::Offer(const GroundPoint& point) {
 }
 
 RunPreview BuildRunPreview(const SessionState& session, const MainForm& form,
-                           const std::vector<ControlPair>& fitPairs, std::size_t limit) {
+                           const std::vector<ControlPair>& fitPairs, std::size_t limit,
+                           const PreviewProgress& progress) {
   SessionState reading;
   CopyFactors(session, reading);
   SilentPrompter silent;
@@ -138,6 +140,10 @@ RunPreview BuildRunPreview(const SessionState& session, const MainForm& form,
       ++preview.unreadableFiles;
       continue;
     }
+    if (progress) {
+      reading.inFile.SetLineHook([&] { return progress(preview.pointsConverted); },
+                                 kProgressInterval);
+    }
     do {
       if (ReadPoint(reading)) {
         TransformPoint(reading);
@@ -147,10 +153,14 @@ RunPreview BuildRunPreview(const SessionState& session, const MainForm& form,
         }
       }
     } while (!reading.inFile.AtEnd());
+    preview.cancelled = reading.inFile.Stopped();
     if (reading.inFile.Failed()) {
       ++preview.unreadableFiles;
     }
     CloseInputFile(reading);
+    if (preview.cancelled) {
+      return preview;
+    }
   }
   preview.points = sample.Kept();
   preview.stride = sample.Stride();

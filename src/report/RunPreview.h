@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -50,7 +51,11 @@ struct RunPreview {
   std::int64_t stride = 1;
   std::int64_t unreadableFiles = 0;  // input files that could not be opened or read to the end
   std::vector<PreviewControlPoint> controlPoints;
+  bool cancelled = false;  // the progress callback stopped the reading
 };
+
+// Told the number of points read so far every few thousand lines; false stops the reading.
+using PreviewProgress = std::function<bool(std::int64_t pointsRead)>;
 
 // Most points a preview keeps.
 inline constexpr std::size_t kPreviewPointLimit = 20000;
@@ -58,9 +63,11 @@ inline constexpr std::size_t kPreviewPointLimit = 20000;
 // Reads the input files of the form's list again and converts their points with a copy of the
 // run's factors in `session` (which is left untouched). The control points are the main
 // window's destination pivot and reference as given, its source pivot and reference carried
-// by the factors, and both points of every pair in `fitPairs` the same way.
+// by the factors, and both points of every pair in `fitPairs` the same way. A long reading
+// reports to `progress` and may be cancelled there.
 RunPreview BuildRunPreview(const SessionState& session, const MainForm& form,
                            const std::vector<ControlPair>& fitPairs,
-                           std::size_t limit = kPreviewPointLimit);
+                           std::size_t limit = kPreviewPointLimit,
+                           const PreviewProgress& progress = {});
 
 }  // namespace velkora

@@ -2,6 +2,7 @@
 #include "ui/RunProgressView.h"
 
 #include <QCoreApplication>
+#include <utility>
 
 #include "report/ReportWindow.h"
 
@@ -12,8 +13,8 @@ namespace {
 constexpr qint64 kShowProgressAfterMs = 400;
 }  // namespace
 
-RunProgressView::RunProgressView(ReportWindow& report, QWidget* owner)
-    : report_(report), owner_(owner) {
+RunProgressView::RunProgressView(ReportWindow& report, QWidget* owner, QString label)
+    : report_(report), owner_(owner), label_(std::move(label)) {
   started_.start();
 }
 
@@ -31,7 +32,7 @@ bool RunProgressView::ReportProgress(std::int64_t pointsWritten) {
     progress_->show();
   }
   if (progress_) {
-    progress_->setLabelText(QStringLiteral("Converting points: %1 written").arg(pointsWritten));
+    progress_->setLabelText(label_.arg(pointsWritten));
   }
   // Keeps the windows painting; once the dialog shows, it blocks the main window and its
   // Cancel may be pressed.

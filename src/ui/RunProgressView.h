@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QProgressDialog>
+#include <QString>
 #include <memory>
 
 #include "conversion/ConversionRun.h"
@@ -14,7 +15,9 @@ class ReportWindow;
 
 class RunProgressView : public RunView {
  public:
-  RunProgressView(ReportWindow& report, QWidget* owner);
+  // `label` shows the count of points with %1 in it.
+  RunProgressView(ReportWindow& report, QWidget* owner,
+                  QString label = QStringLiteral("Converting points: %1 written"));
   ~RunProgressView() override;
 
   bool ReportProgress(std::int64_t pointsWritten) override;
@@ -23,6 +26,7 @@ class RunProgressView : public RunView {
  private:
   ReportWindow& report_;
   QWidget* owner_;
+  QString label_;
   QElapsedTimer started_;
   std::unique_ptr<QProgressDialog> progress_;
 };

@@ -136,6 +136,34 @@ TEST_F(RunPreviewFiles, ALongFileKeepsABoundedEvenSample) {
   EXPECT_EQ(preview.points.back().y, 500);
 }
 
+// Progress comes every 16,384 lines with the points read so far; a false answer stops the
+// reading and no later file is read.
+TEST_F(RunPreviewFiles, ProgressIsReportedAndCanCancel) {
+  std::string text;
+  for (int i = 0; i < 40000; ++i) {
+    text += std::to_string(i + 1) + "," + std::to_string(1000 + i) + ",500,0,,\r\n";
+  }
+  AddFile("long.csv", text);
+  AddFile("second.csv", "1,1000,500,0,,\r\n");
+  for (const bool cancel : {false, true}) {
+    SCOPED_TRACE(cancel ? "cancelled" : "to the end");
+    std::vector<std::int64_t> reports;
+    const RunPreview preview =
+        BuildRunPreview(session, form, {}, kPreviewPointLimit, [&](std::int64_t read) {
+          reports.push_back(read);
+          return !cancel;
+        });
+    EXPECT_EQ(preview.cancelled, cancel);
+    if (cancel) {
+      EXPECT_EQ(reports, std::vector<std::int64_t>({16383}));
+      EXPECT_EQ(preview.pointsConverted, 16384);  // the line that reported is read
+    } else {
+      EXPECT_EQ(reports, std::vector<std::int64_t>({16383, 32767}));
+      EXPECT_EQ(preview.pointsConverted, 40001);
+    }
+  }
+}
+
 TEST_F(RunPreviewFiles, ControlPointsOnTheDestinationSide) {
   session.doTranslate = true;
   session.deltaX = 100;
