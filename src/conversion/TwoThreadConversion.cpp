@@ -30,7 +30,7 @@ constexpr std::size_t kBatchCount = 3;
 // are reused after, so that a short file costs little and a long one allocates nothing more.
 struct PointBatch {
   std::vector<PointRecord> points;
-  std::vector<std::size_t> textBefore;  // where in `text` each point's own text ends
+  std::vector<std::size_t> textBefore;  // where in `text` the text before each point ends
   std::string text;
   std::size_t count = 0;
 
