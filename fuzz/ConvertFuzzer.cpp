@@ -7,74 +7,62 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "conversion/ConversionRun.h"
-#include "conversion/PointConversion.h"
-#include "input/PointReading.h"
-#include "session/SessionState.h"
-#include "support/ScriptedPrompter.h"
-#include "transform/NumberText.h"
+#include "engine/input/PointReader.h"
+#include "engine/output/Conversion.h"
+#include "engine/output/TwoThreadSink.h"
+#include "engine/text/AngleText.h"
 
 namespace {
 
-class QuietRunView : public velkora::RunView {
- public:
-  bool ReportProgress(std::int64_t) override { return true; }
-  void ShowReport(const std::string&, const std::string&) override {}
-};
-
-struct OutputLayout {
-  velkora::FileFormat code;
-  char delimiter;
-};
-
-constexpr OutputLayout kOutputLayouts[] = {
-    {velkora::format::kCommaDelimited, ';'},  {velkora::format::kGeopakDelimited, ';'},
-    {velkora::format::kGeopakDelimited, '/'}, {velkora::format::kGeopakInputNE, ';'},
-    {velkora::format::kGeopakInputXY, ';'},   {velkora::format::kSdms, ';'},
-    {velkora::format::kEightyColumn, ';'}};
-
 // A translation alone on odd-sized inputs, a rotation, scale and translation on the others, so
-// that both conversion paths see every input.
-void SetFactors(velkora::SessionState& session, bool translationOnly) {
-  session.deltaX = 250.5;
-  session.deltaY = -125.25;
-  session.doTranslate = true;
-  session.rotationAngle = translationOnly ? 0 : 12.5 * velkora::DegreesToRadians;
-  session.scaleFactor = translationOnly ? 1 : 1.0002;
-  session.doRotate = session.doScale = session.hasPivot = !translationOnly;
-  session.sourcePivotX = 1455000;
-  session.sourcePivotY = 540000;
-  session.destPivotX = session.sourcePivotX + session.deltaX;
-  session.destPivotY = session.sourcePivotY + session.deltaY;
+// that both ways of moving a point see every input.
+velkora::TransformFactors FactorsFor(std::size_t size) {
+  const bool translationOnly = size % 2 == 1;
+  velkora::TransformFactors factors;
+  factors.deltaX = 250.5;
+  factors.deltaY = -125.25;
+  factors.doTranslate = true;
+  factors.rotationAngle = translationOnly ? 0 : 12.5 * velkora::DegreesToRadians;
+  factors.scaleFactor = translationOnly ? 1 : 1.0002;
+  factors.doRotate = factors.doScale = factors.hasPivot = !translationOnly;
+  factors.sourcePivotX = 1455000;
+  factors.sourcePivotY = 540000;
+  factors.destPivotX = factors.sourcePivotX + factors.deltaX;
+  factors.destPivotY = factors.sourcePivotY + factors.deltaY;
+  return factors;
 }
 
-// One conversion of the input into `layout`, on one thread or two.
+// One conversion of the input into the output list's entry, on one thread or two.
 struct Converted {
   velkora::ConversionOutcome outcome = velkora::ConversionOutcome::kConverted;
   std::int64_t points = 0;
   std::string output;
 };
 
-Converted Convert(const velkora::fuzz::FuzzInputFile& input, std::size_t size,
-                  const OutputLayout& layout, bool oneThread) {
-  velkora::SessionState session;
-  velkora::testing::ScriptedPrompter prompter;
-  QuietRunView view;
+Converted Convert(const velkora::fuzz::FuzzInputFile& input, std::size_t size, std::size_t entry,
+                  bool oneThread) {
+  const velkora::OutputChoice choice = velkora::OutputChoiceOf(entry);
+  velkora::OutputSettings settings;
+  settings.layout = choice.layout;
+  settings.delimiter = choice.delimiter;
+  settings.suppressZeroElevations = size % 3 == 0;
+  const auto writer = velkora::MakePointWriter(settings);
   std::ostringstream output;
-  SetFactors(session, size % 2 == 1);
-  session.convertOnOneThread = oneThread;
-  session.outFormatCode = layout.code;
-  session.outDelim = layout.delimiter;
-  session.suppressZeroElev = size % 3 == 0;
-  session.outFile = &output;
-  session.curFileName = input.Path();
+  velkora::StreamSink stream(*writer, output);
   Converted converted;
-  if (velkora::OpenInputFile(session, prompter)) {
-    converted.outcome = velkora::ConvertPoints(session, view);
-    velkora::CloseInputFile(session);
+  velkora::OpenedReader opened = velkora::OpenPointReader(input.Path());
+  if (opened.reader) {
+    const velkora::TransformFactors factors = FactorsFor(size);
+    velkora::FileConversion file;
+    if (oneThread) {
+      file = velkora::ConvertFile(*opened.reader, factors, stream, 0, {});
+    } else {
+      velkora::TwoThreadSink twoThreads(stream);
+      file = velkora::ConvertFile(*opened.reader, factors, twoThreads, 0, {});
+    }
+    converted.outcome = file.outcome;
+    converted.points = file.points;
   }
-  velkora::fuzz::Require(session.filePointCount == session.runPointCount, "point counts disagree");
-  converted.points = session.filePointCount;
   converted.output = output.str();
   return converted;
 }
@@ -84,9 +72,9 @@ Converted Convert(const velkora::fuzz::FuzzInputFile& input, std::size_t size,
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using velkora::fuzz::Require;
   const velkora::fuzz::FuzzInputFile input(data, size, "convert");
-  for (const OutputLayout& layout : kOutputLayouts) {
-    const Converted one = Convert(input, size, layout, true);
-    const Converted two = Convert(input, size, layout, false);
+  for (std::size_t entry = 0; entry < velkora::kOutputFormatNames.size(); ++entry) {
+    const Converted one = Convert(input, size, entry, true);
+    const Converted two = Convert(input, size, entry, false);
     Require(one.points <= static_cast<std::int64_t>(size), "more points than bytes");
     Require(velkora::fuzz::AllLinesEndInCrLf(one.output), "an output line does not end in CR LF");
     Require(one.outcome == two.outcome && one.points == two.points && one.output == two.output,

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "FuzzSupport.h"
-#include "transform/NumberText.h"
+#include "engine/text/NumberText.h"
 
 namespace {
 

@@ -1,47 +1,28 @@
-// Arbitrary bytes as an input file, through format detection and every reader to the end of
-// the file, once for each way a reader treats comment lines.
+// Arbitrary bytes as an input file, through format detection and the reader of its layout to
+// the end of the file.
 #include <cstddef>
 #include <cstdint>
-#include <sstream>
 
 #include "FuzzSupport.h"
-#include "input/PointReading.h"
-#include "session/SessionState.h"
-#include "support/ScriptedPrompter.h"
-
-namespace {
-
-// Output codes that make the readers copy comment lines (0 and 6) and one that never does.
-constexpr velkora::FileFormat kOutputCodes[] = {velkora::format::kCommaDelimited,
-                                                velkora::format::kEightyColumn,
-                                                velkora::format::kUnrecognized};
-
-}  // namespace
+#include "engine/input/PointReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using velkora::fuzz::Require;
   const velkora::fuzz::FuzzInputFile input(data, size, "read-points");
-  for (const velkora::FileFormat outputCode : kOutputCodes) {
-    velkora::SessionState session;
-    velkora::testing::ScriptedPrompter prompter;
-    std::ostringstream copiedComments;
-    session.curFileName = input.Path();
-    session.outFormatCode = outputCode;
-    session.outFile = &copiedComments;
-    if (velkora::OpenInputFile(session, prompter)) {
-      std::size_t points = 0;
-      do {
-        if (velkora::ReadPoint(session)) {
-          Require(velkora::IsValidPoint(session.point), "ReadPoint returned an invalid point");
-          ++points;
-        }
-        Require(points <= size, "more points than bytes");
-      } while (!session.inFile.AtEnd());
-      velkora::CloseInputFile(session);
+  velkora::OpenedReader opened = velkora::OpenPointReader(input.Path());
+  Require(!opened.reader || opened.refusal.empty(), "a reader and a refusal for one file");
+  if (!opened.reader) {
+    return 0;
+  }
+  std::size_t items = 0;
+  for (velkora::ReadItem item; (item = opened.reader->Next()) != velkora::ReadItem::kEnd;) {
+    if (item == velkora::ReadItem::kPoint) {
+      Require(velkora::IsValidPoint(opened.reader->Point()), "an invalid point handed over");
+    } else {
+      Require(opened.reader->Comment().find_first_of("\r\n") == std::string_view::npos,
+              "a comment line holds a line break");
     }
-    Require(prompter.messages.size() <= 1, "more than one message for one file");
-    Require(velkora::fuzz::AllLinesEndInCrLf(copiedComments.str()),
-            "a copied comment line does not end in CR LF");
+    Require(++items <= size, "more points and comments than bytes");
   }
   return 0;
 }

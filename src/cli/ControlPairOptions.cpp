@@ -1,5 +1,4 @@
-// Control pairs from the command line: numbers of a reference file or a pairs file, fitted
-// and put into the factor boxes.
+// Control pairs from the command line: numbers of a reference file or a pairs file, fitted.
 #include "cli/ControlPairOptions.h"
 
 #include <cstdio>
@@ -7,9 +6,8 @@
 #include <string_view>
 #include <utility>
 
-#include "session/TextColumns.h"
-#include "transform/ControlFit.h"
-#include "transform/ReferenceList.h"
+#include "app/ReferenceFile.h"
+#include "engine/text/TextColumns.h"
 
 namespace velkora::cli {
 
@@ -41,58 +39,55 @@ int ReportFailure(const std::string& reason) {
   return 1;
 }
 
-// The pairs named by the options; an exit code when they cannot be had.
-struct PairsOrExit {
-  std::vector<ControlPair> pairs;
-  std::optional<int> exitCode;
-};
-
-PairsOrExit PairsFromReference(const std::string& referencePath, const std::string& numbersText,
-                               SessionState& session, MainForm& form, Prompter& prompter) {
+FitOrExit PairsFromReference(const std::string& referencePath, const std::string& numbersText,
+                             Prompter& prompter) {
   const auto numbers = SplitPairNumbers(numbersText);
   if (!numbers) {
     return {{},
-            ReportUsageError("--pairs needs SOURCE:DESTINATION numbers separated by "
-                             "commas, not '" +
+            std::nullopt,
+            ReportUsageError("--pairs needs SOURCE:DESTINATION numbers separated by commas, not '" +
                              numbersText + "'")};
   }
-  form.rFileName.text = referencePath;
-  if (!LoadReferenceFile(session, form, prompter)) {
-    return {{}, ReportFailure("no control points could be loaded from " + referencePath)};
+  const ReferenceLoad load = ReadReferenceFile(referencePath, prompter);
+  if (!load.list) {
+    return {
+        {}, std::nullopt, ReportFailure("no control points could be loaded from " + referencePath)};
   }
-  PairsOutcome outcome = LookUpControlPairs(session, *numbers);
+  PairsOutcome outcome = LookUpControlPairs(*load.list, *numbers);
   if (!outcome.error.empty()) {
-    return {{}, ReportFailure(outcome.error)};
+    return {{}, std::nullopt, ReportFailure(outcome.error)};
   }
-  return {std::move(outcome.pairs), std::nullopt};
+  return {std::move(outcome.pairs), std::nullopt, std::nullopt};
 }
 
-PairsOrExit PairsOf(const CliArguments& parsed, SessionState& session, MainForm& form,
-                    Prompter& prompter) {
+FitOrExit PairsOf(const CliArguments& parsed, Prompter& prompter) {
   const std::optional<std::string> reference = parsed.Value("reference");
   const std::optional<std::string> numbers = parsed.Value("pairs");
   const std::optional<std::string> pairsFile = parsed.Value("pairs-file");
   if (numbers && pairsFile) {
-    return {{}, ReportUsageError("give either --pairs or --pairs-file, not both")};
+    return {{}, std::nullopt, ReportUsageError("give either --pairs or --pairs-file, not both")};
   }
   if (pairsFile) {
     if (reference) {
-      return {{}, ReportUsageError("--pairs-file holds coordinates: it takes no --reference")};
+      return {{},
+              std::nullopt,
+              ReportUsageError("--pairs-file holds coordinates: it takes no --reference")};
     }
     PairsOutcome outcome = ReadControlPairsFile(*pairsFile);
     if (!outcome.error.empty()) {
-      return {{}, ReportFailure(outcome.error)};
+      return {{}, std::nullopt, ReportFailure(outcome.error)};
     }
-    return {std::move(outcome.pairs), std::nullopt};
+    return {std::move(outcome.pairs), std::nullopt, std::nullopt};
   }
   if (!numbers || !reference) {
     return {{},
+            std::nullopt,
             ReportUsageError(numbers || reference
                                  ? "--reference and --pairs go together"
                                  : "give the pairs with --reference and --pairs, or with "
                                    "--pairs-file")};
   }
-  return PairsFromReference(*reference, *numbers, session, form, prompter);
+  return PairsFromReference(*reference, *numbers, prompter);
 }
 
 }  // namespace
@@ -108,18 +103,18 @@ bool HasControlPairOptions(const CliArguments& parsed) {
   return parsed.Value("pairs") || parsed.Value("pairs-file");
 }
 
-std::optional<int> FitControlPairOptions(const CliArguments& parsed, SessionState& session,
-                                         MainForm& form, Prompter& prompter) {
-  const PairsOrExit pairs = PairsOf(parsed, session, form, prompter);
-  if (pairs.exitCode) {
-    return pairs.exitCode;
+FitOrExit FitFromOptions(const CliArguments& parsed, Prompter& prompter) {
+  FitOrExit fitted = PairsOf(parsed, prompter);
+  if (fitted.exitCode) {
+    return fitted;
   }
-  const FitOutcome outcome = FitControlPairs(pairs.pairs);
+  FitOutcome outcome = FitControlPairs(fitted.pairs);
   if (!outcome.fit) {
-    return ReportFailure(outcome.error);
+    fitted.exitCode = ReportFailure(outcome.error);
+    return fitted;
   }
-  UseFitFactors(session, form, pairs.pairs, *outcome.fit);
-  return std::nullopt;
+  fitted.fit = std::move(outcome.fit);
+  return fitted;
 }
 
 }  // namespace velkora::cli

@@ -6,24 +6,23 @@
 #include <string>
 #include <string_view>
 
-#include "transform/ReferenceList.h"
+#include "app/ReferenceFile.h"
 
 namespace velkora::cli {
 
 namespace {
 
 struct ControlPointOption {
-  ControlRole role;
   std::string_view option;
   std::string_view caption;
 };
 
-// In the order of --points.
+// In the order of --points and of the control points.
 constexpr std::array<ControlPointOption, 4> kControlPoints = {{
-    {ControlRole::kSourcePivot, "source-pivot", "source pivot"},
-    {ControlRole::kSourceReference, "source-ref", "source reference point"},
-    {ControlRole::kDestinationPivot, "dest-pivot", "destination pivot"},
-    {ControlRole::kDestinationReference, "dest-ref", "destination reference point"},
+    {"source-pivot", "source pivot"},
+    {"source-ref", "source reference point"},
+    {"dest-pivot", "destination pivot"},
+    {"dest-ref", "destination reference point"},
 }};
 
 // The texts between the commas of `text`, which must hold exactly `count` of them.
@@ -53,60 +52,65 @@ bool AnyCoordinateOption(const CliArguments& parsed) {
   return false;
 }
 
-std::optional<int> TypeCoordinates(const CliArguments& parsed, MainForm& form) {
-  for (const ControlPointOption& point : kControlPoints) {
-    const std::optional<std::string> text = parsed.Value(point.option);
+ControlPointsOrExit TypedCoordinates(const CliArguments& parsed) {
+  ControlPointsOrExit typed;
+  for (std::size_t i = 0; i < kControlPoints.size(); ++i) {
+    const std::string_view option = kControlPoints[i].option;
+    const std::optional<std::string> text = parsed.Value(option);
     if (!text) {
       continue;
     }
     const std::optional<std::vector<std::string>> xy = SplitAtCommas(*text, 2);
     if (!xy) {
-      return ReportUsageError("--" + std::string(point.option) + " needs X,Y, not '" + *text + "'");
+      typed.exitCode =
+          ReportUsageError("--" + std::string(option) + " needs X,Y, not '" + *text + "'");
+      return typed;
     }
-    const ControlPointBoxes& boxes = BoxesOf(point.role);
-    (form.*boxes.x).text = (*xy)[0];
-    (form.*boxes.y).text = (*xy)[1];
+    typed.points[i].x = (*xy)[0];
+    typed.points[i].y = (*xy)[1];
   }
-  return std::nullopt;
+  return typed;
 }
 
-// The one line that says why the reference file gave no list; a read error has already been
-// shown by the loader.
-void ReportUnloadedReference(const SessionState& session, const std::string& path) {
-  if (session.inFormat == format::kCannotOpen) {
+// The one line that says why the reference file gave no list; the other reasons have been
+// shown while it was read.
+void ReportUnloadedReference(const Detection& detection, const std::string& path) {
+  if (detection.layout == InputLayout::kCannotOpen) {
     std::fprintf(stderr, "velkora-cli: cannot open reference file %s\n", path.c_str());
-  } else if (session.inFormat == format::kUnrecognized) {
+  } else if (detection.layout == InputLayout::kUnrecognized) {
     std::fprintf(stderr, "velkora-cli: reference file %s is not a coordinate file\n", path.c_str());
   }
 }
 
-std::optional<int> LookUpPointNumbers(const std::string& referencePath,
-                                      const std::string& numbersText, SessionState& session,
-                                      MainForm& form, Prompter& prompter) {
+ControlPointsOrExit LookedUpNumbers(const std::string& referencePath,
+                                    const std::string& numbersText, Prompter& prompter) {
+  ControlPointsOrExit looked;
   const std::optional<std::vector<std::string>> numbers = SplitAtCommas(numbersText, 4);
   if (!numbers) {
-    return ReportUsageError("--points needs four numbers SP,SR,DP,DR, not '" + numbersText + "'");
+    looked.exitCode =
+        ReportUsageError("--points needs four numbers SP,SR,DP,DR, not '" + numbersText + "'");
+    return looked;
   }
-  form.rFileName.text = referencePath;
-  if (!LoadReferenceFile(session, form, prompter)) {
-    ReportUnloadedReference(session, referencePath);
-    return 1;
+  const ReferenceLoad load = ReadReferenceFile(referencePath, prompter);
+  if (!load.list) {
+    ReportUnloadedReference(load.detection, referencePath);
+    looked.exitCode = 1;
+    return looked;
   }
   for (std::size_t i = 0; i < kControlPoints.size(); ++i) {
     const std::string& number = (*numbers)[i];
     if (number.empty()) {
       continue;
     }
-    const ControlPointBoxes& boxes = BoxesOf(kControlPoints[i].role);
-    (form.*boxes.number).text = number;
-    PointNumberLostFocus(session, form, kControlPoints[i].role);
-    if ((form.*boxes.number).text.empty()) {
+    if (const std::optional<ControlPointText> found = LookUpControlPoint(*load.list, number)) {
+      looked.points[i] = *found;
+    } else {
       std::fprintf(stderr, "velkora-cli: point %s is not in %s; the %s stays empty\n",
                    number.c_str(), referencePath.c_str(),
                    std::string(kControlPoints[i].caption).c_str());
     }
   }
-  return std::nullopt;
+  return looked;
 }
 
 }  // namespace
@@ -122,20 +126,19 @@ std::vector<OptionSpec> ControlPointOptions() {
   };
 }
 
-std::optional<int> FillControlPoints(const CliArguments& parsed, SessionState& session,
-                                     MainForm& form, Prompter& prompter) {
+ControlPointsOrExit ControlPointsFromOptions(const CliArguments& parsed, Prompter& prompter) {
   const std::optional<std::string> reference = parsed.Value("reference");
   const std::optional<std::string> numbers = parsed.Value("points");
   if (reference.has_value() != numbers.has_value()) {
-    return ReportUsageError("--reference and --points go together");
+    return {{}, ReportUsageError("--reference and --points go together")};
   }
   if (!reference) {
-    return TypeCoordinates(parsed, form);
+    return TypedCoordinates(parsed);
   }
   if (AnyCoordinateOption(parsed)) {
-    return ReportUsageError("--points cannot be combined with control point coordinates");
+    return {{}, ReportUsageError("--points cannot be combined with control point coordinates")};
   }
-  return LookUpPointNumbers(*reference, *numbers, session, form, prompter);
+  return LookedUpNumbers(*reference, *numbers, prompter);
 }
 
 }  // namespace velkora::cli

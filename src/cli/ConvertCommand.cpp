@@ -1,5 +1,5 @@
-// velkora-cli convert: the main window filled from options as a user would fill it, then
-// Compute pressed; the run's messages go to stderr and its report to a file on request.
+// velkora-cli convert: a run request built from the options, run as Compute runs it; the run's
+// messages go to stderr and its report to a file on request.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -7,6 +7,11 @@
 #include <string_view>
 #include <system_error>
 
+#include "app/ConversionRun.h"
+#include "app/FactorCommands.h"
+#include "app/FitCommands.h"
+#include "app/InputFileList.h"
+#include "app/Startup.h"
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
 #include "cli/ControlPairOptions.h"
@@ -14,12 +19,10 @@
 #include "cli/ProgramStart.h"
 #include "cli/ProgressLine.h"
 #include "cli/RunPrompter.h"
-#include "conversion/ConversionRun.h"
-#include "conversion/OutputSelection.h"
-#include "input/InputFileList.h"
-#include "report/ReportSaving.h"
-#include "transform/Factors.h"
-#include "ui/HeaderDefaults.h"
+#include "engine/points/Layouts.h"
+#include "engine/report/ReportSaving.h"
+#include "engine/settings/HeaderDefaults.h"
+#include "engine/text/TextColumns.h"
 
 namespace velkora::cli {
 
@@ -124,47 +127,25 @@ std::optional<std::size_t> OutputFormatEntry(std::string_view text) {
 }
 
 // The header defaults file named on the command line replaces the one beside the program.
-bool LoadHeaderFile(SessionState& session, const std::string& path) {
+bool LoadHeaderFile(Session& session, const std::string& path) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error) || !std::ifstream(path)) {
     std::fprintf(stderr, "velkora-cli: cannot read header file %s\n", path.c_str());
     return false;
   }
-  session.hdr = HeaderInfo{};
   session.iniPath = path;
-  LoadHeaderDefaults(session);
+  session.header = ReadHeaderDefaults(path);
   return true;
 }
 
-// The factor boxes typed, then the check boxes ticked where their box allows it.
-void FillFactorBoxes(const CliArguments& parsed, MainForm& form) {
-  if (const std::optional<std::string> dx = parsed.Value("dx")) {
-    form.txtDX.text = *dx;
-  }
-  if (const std::optional<std::string> dy = parsed.Value("dy")) {
-    form.txtDY.text = *dy;
-  }
-  if (const std::optional<std::string> angle = parsed.Value("angle")) {
-    form.txtDR.text = *angle;
-    RotationTextChanged(form);
-  }
-  if (const std::optional<std::string> scale = parsed.Value("scale")) {
-    form.txtDS.text = *scale;
-    ScaleTextChanged(form);
-  }
-  if (parsed.HasFlag("no-rotation") && form.ignoreDR.enabled) {
-    form.ignoreDR.checked = 1;
-  }
-  if (parsed.HasFlag("no-scaling") && form.ignoreDS.enabled) {
-    form.ignoreDS.checked = 1;
-  }
-}
-
-// The control points, or the factors fitted to control pairs, which stand instead of them.
-std::optional<int> FillFactorSources(const CliArguments& parsed, SessionState& session,
-                                     MainForm& form, Prompter& prompter) {
+// The control points and factors from control points or from the factors fitted to control
+// pairs, which stand instead of them.
+std::optional<int> FillFactorSources(const CliArguments& parsed, Session& session,
+                                     RunRequest& request, Prompter& prompter) {
   if (!HasControlPairOptions(parsed)) {
-    return FillControlPoints(parsed, session, form, prompter);
+    const ControlPointsOrExit points = ControlPointsFromOptions(parsed, prompter);
+    request.controlPoints = points.points;
+    return points.exitCode;
   }
   for (const char* option :
        {"points", "source-pivot", "source-ref", "dest-pivot", "dest-ref", "calculate"}) {
@@ -173,27 +154,41 @@ std::optional<int> FillFactorSources(const CliArguments& parsed, SessionState& s
                               std::string(option));
     }
   }
-  return FitControlPairOptions(parsed, session, form, prompter);
+  const FitOrExit fitted = FitFromOptions(parsed, prompter);
+  if (fitted.exitCode) {
+    return fitted.exitCode;
+  }
+  request.controlPoints[0] = FittedPivotOf(fitted.pairs, *fitted.fit);
+  session.fittedFactors = FittedFactorsOf(fitted.pairs, *fitted.fit);
+  request.factors = session.fittedFactors.texts;
+  return std::nullopt;
 }
 
-class CliRunView : public RunView {
- public:
-  explicit CliRunView(ProgressLine& progress) : progress_(progress) {}
-
-  bool ReportProgress(std::int64_t pointsWritten) override {
-    progress_.Show(pointsWritten);
-    return true;
+// The factors typed override what control points or pairs gave; "No Rotation" and "No
+// Scaling" can be ticked only while their box holds text.
+void TypeFactors(const CliArguments& parsed, RunRequest& request) {
+  FactorTexts& factors = request.factors;
+  for (auto [option, text] :
+       {std::pair{"dx", &factors.dx}, std::pair{"dy", &factors.dy},
+        std::pair{"angle", &factors.angle}, std::pair{"scale", &factors.scale}}) {
+    if (const std::optional<std::string> typed = parsed.Value(option)) {
+      *text = *typed;
+    }
   }
+  request.ignoreRotation = parsed.HasFlag("no-rotation") && !Trim(factors.angle).empty();
+  request.ignoreScaling = parsed.HasFlag("no-scaling") && !Trim(factors.scale).empty();
+}
 
-  // The report is taken from the session once the run is over.
-  void ShowReport(const std::string&, const std::string&) override {}
-
- private:
-  ProgressLine& progress_;
-};
+// The input files as the window's list takes them: duplicates are skipped, a file that cannot
+// be opened or read is reported and left out.
+void AddInputFiles(const CliArguments& parsed, RunRequest& request, Prompter& prompter) {
+  for (const std::string& input : parsed.positionals) {
+    AddToInputList(request.inputs, input, &prompter);
+  }
+}
 
 // --report and --print-report, after a completed run.
-int HandOverReport(const CliArguments& parsed, const SessionState& session, Prompter& prompter) {
+int HandOverReport(const CliArguments& parsed, const Session& session, Prompter& prompter) {
   if (parsed.HasFlag("print-report")) {
     const std::string text = session.reportText + "\r\n";
     std::fwrite(text.data(), 1, text.size(), stdout);
@@ -228,38 +223,35 @@ int RunConvertCommand(const CommandArguments& args) {
                             "'; 'velkora-cli convert --help' lists them");
   }
 
-  SessionState session;
-  MainForm form;
+  Session session;
   ProgressLine progress(ProgressLine::StderrIsTerminal());
   RunPrompter prompter(parsed.HasFlag("yes"), progress);
-  StartAsProgram(session, form, prompter);
-  session.convertOnOneThread = parsed.HasFlag("one-thread");
+  StartSession(session, ProgramFolder());
   if (const std::optional<std::string> header = parsed.Value("header");
       header && !LoadHeaderFile(session, *header)) {
     return 1;
   }
-  if (const std::optional<int> exitCode = FillFactorSources(parsed, session, form, prompter)) {
+  RunRequest request;
+  if (const std::optional<int> exitCode = FillFactorSources(parsed, session, request, prompter)) {
     return *exitCode;
   }
   if (parsed.HasFlag("calculate")) {
-    ComputeFactors(session, form);
+    request.factors = CalculateFactors(request.controlPoints);
   }
-  FillFactorBoxes(parsed, form);
-  form.oFileName.text = *output;
-  SelectOutputFormat(form, *formatEntry);
-  if (parsed.HasFlag("keep-zero-elevations")) {
-    form.chkSuppress.checked = 0;
-    SuppressZeroElevationsClicked(session, form);
-  }
-  for (const std::string& input : parsed.positionals) {
-    session.curFileName = input;
-    AddInputFile(session, form, prompter);
-  }
+  TypeFactors(parsed, request);
+  request.outputPath = *output;
+  request.outputEntry = *formatEntry;
+  request.suppressZeroElevations = !parsed.HasFlag("keep-zero-elevations");
+  request.oneThread = parsed.HasFlag("one-thread");
+  AddInputFiles(parsed, request, prompter);
 
-  CliRunView view(progress);
-  const RunResult result = RunConversion(session, form, prompter, view);
+  const RunOutcome outcome =
+      RunConversion(session, request, prompter, [&progress](std::int64_t points) {
+        progress.Show(points);
+        return true;
+      });
   progress.Clear();
-  if (result != RunResult::kCompleted) {
+  if (outcome.result != RunResult::kCompleted) {
     return 1;
   }
   return HandOverReport(parsed, session, prompter);

@@ -4,7 +4,7 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
-#include "input/FormatDetection.h"
+#include "engine/input/FormatDetection.h"
 
 namespace velkora::cli {
 
@@ -30,21 +30,21 @@ const CommandSpec kDetectSpec{
     .minPositionals = 1,
 };
 
-std::string LayoutName(FileFormat code, char delimiter) {
-  switch (code) {
-    case format::kCommaDelimited:
+std::string LayoutName(const Detection& detection) {
+  switch (detection.layout) {
+    case InputLayout::kCommaDelimited:
       return "comma-delimited";
-    case format::kGeopakDelimited:
-      return std::string("geopak-delimited ") + delimiter;
-    case format::kCoordinateListing:
+    case InputLayout::kGeopakDelimited:
+      return std::string("geopak-delimited ") + detection.delimiter;
+    case InputLayout::kCoordinateListing:
       return "coordinate-listing";
-    case format::kSdms:
+    case InputLayout::kSdms:
       return "sdms";
-    case format::kEightyColumn:
+    case InputLayout::kEightyColumn:
       return "80-column";
-    case format::kEightyColumnPlus:
+    case InputLayout::kEightyColumnPlus:
       return "80-column-plus";
-    case format::kCannotOpen:
+    case InputLayout::kCannotOpen:
       return "unreadable";
     default:
       return "unrecognized";
@@ -58,12 +58,10 @@ int RunDetectCommand(const CommandArguments& args) {
   if (const std::optional<int> exitCode = ParseCommandLine(kDetectSpec, args, parsed)) {
     return *exitCode;
   }
-  SessionState session;
   for (const std::string& path : parsed.positionals) {
-    session.curFileName = path;
-    DetectFormat(session);
-    const std::string line = std::to_string(session.inFormat) + '\t' +
-                             LayoutName(session.inFormat, session.inDelim) + '\t' + path + '\n';
+    const Detection detection = DetectFormat(path);
+    const std::string line = std::to_string(static_cast<int>(detection.layout)) + '\t' +
+                             LayoutName(detection) + '\t' + path + '\n';
     std::fwrite(line.data(), 1, line.size(), stdout);
   }
   return 0;

@@ -3,9 +3,9 @@
 
 namespace velkora::cli {
 
-std::string FactorBoxLines(const MainForm& form) {
-  return "dX=" + form.txtDX.text + "\ndY=" + form.txtDY.text + "\nangle=" + form.txtDR.text +
-         "\nscale=" + form.txtDS.text + "\n";
+std::string FactorBoxLines(const FactorTexts& factors) {
+  return "dX=" + factors.dx + "\ndY=" + factors.dy + "\nangle=" + factors.angle +
+         "\nscale=" + factors.scale + "\n";
 }
 
 }  // namespace velkora::cli

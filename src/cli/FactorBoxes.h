@@ -3,11 +3,11 @@
 
 #include <string>
 
-#include "session/MainForm.h"
+#include "engine/transform/ControlFactors.h"
 
 namespace velkora::cli {
 
 // "dX=", "dY=", "angle=" and "scale=", each followed by its box's text and a line feed.
-std::string FactorBoxLines(const MainForm& form);
+std::string FactorBoxLines(const FactorTexts& factors);
 
 }  // namespace velkora::cli

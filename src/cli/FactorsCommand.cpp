@@ -3,13 +3,12 @@
 #include <cstdio>
 #include <string>
 
+#include "app/FactorCommands.h"
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
 #include "cli/ControlPointOptions.h"
 #include "cli/FactorBoxes.h"
-#include "cli/ProgramStart.h"
 #include "cli/StderrPrompter.h"
-#include "transform/Factors.h"
 
 namespace velkora::cli {
 
@@ -44,15 +43,12 @@ int RunFactorsCommand(const CommandArguments& args) {
   if (const std::optional<int> exitCode = ParseCommandLine(FactorsSpec(), args, parsed)) {
     return *exitCode;
   }
-  SessionState session;
-  MainForm form;
   StderrPrompter prompter;
-  StartAsProgram(session, form, prompter);
-  if (const std::optional<int> exitCode = FillControlPoints(parsed, session, form, prompter)) {
-    return *exitCode;
+  const ControlPointsOrExit points = ControlPointsFromOptions(parsed, prompter);
+  if (points.exitCode) {
+    return *points.exitCode;
   }
-  ComputeFactors(session, form);
-  const std::string boxes = FactorBoxLines(form);
+  const std::string boxes = FactorBoxLines(CalculateFactors(points.points));
   std::fwrite(boxes.data(), 1, boxes.size(), stdout);
   return 0;
 }

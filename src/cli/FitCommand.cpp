@@ -8,7 +8,6 @@
 #include "cli/CliCommands.h"
 #include "cli/ControlPairOptions.h"
 #include "cli/FactorBoxes.h"
-#include "cli/ProgramStart.h"
 #include "cli/StderrPrompter.h"
 
 namespace velkora::cli {
@@ -55,14 +54,14 @@ int RunFitCommand(const CommandArguments& args) {
   if (const std::optional<int> exitCode = ParseCommandLine(FitSpec(), args, parsed)) {
     return *exitCode;
   }
-  SessionState session;
-  MainForm form;
   StderrPrompter prompter;
-  StartAsProgram(session, form, prompter);
-  if (const std::optional<int> exitCode = FitControlPairOptions(parsed, session, form, prompter)) {
-    return *exitCode;
+  const FitOrExit fitted = FitFromOptions(parsed, prompter);
+  if (fitted.exitCode) {
+    return *fitted.exitCode;
   }
-  const std::string text = FactorBoxLines(form) + session.fittedFactors.residualTable;
+  const ControlFit& fit = *fitted.fit;
+  const std::string text = FactorBoxLines({fit.dxText, fit.dyText, fit.angleText, fit.scaleText}) +
+                           FormatResidualTable(fitted.pairs, fit);
   std::fwrite(text.data(), 1, text.size(), stdout);
   return 0;
 }

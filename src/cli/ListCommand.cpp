@@ -6,8 +6,9 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
 #include "cli/StderrPrompter.h"
-#include "input/PointReading.h"
-#include "transform/ReferenceList.h"
+#include "engine/input/PointReader.h"
+#include "engine/points/Decimals.h"
+#include "engine/transform/ReferenceList.h"
 
 namespace velkora::cli {
 
@@ -27,12 +28,14 @@ const CommandSpec kListSpec{
     .maxPositionals = 1,
 };
 
-// The message that OpenInputFile leaves to its caller for a file it refuses silently.
-void ReportRefusedFile(const SessionState& session, Prompter& prompter) {
-  if (session.inFormat == format::kUnrecognized) {
-    prompter.ShowMessage(FileErrorMessage("Unrecognized File Format in", session.curFileName));
-  } else if (session.inFormat == format::kCannotOpen) {
-    prompter.ShowMessage(FileErrorMessage("Unable To Open Specified File:", session.curFileName));
+// Why a file gives no reader: the opener's own refusal, or an unknown or unopenable file.
+void ReportRefusedFile(const OpenedReader& opened, const std::string& path, Prompter& prompter) {
+  if (!opened.refusal.empty()) {
+    prompter.ShowMessage(FileErrorMessage(opened.refusal, path));
+  } else if (opened.detection.layout == InputLayout::kUnrecognized) {
+    prompter.ShowMessage(FileErrorMessage("Unrecognized File Format in", path));
+  } else if (opened.detection.layout == InputLayout::kCannotOpen) {
+    prompter.ShowMessage(FileErrorMessage("Unable To Open Specified File:", path));
   }
 }
 
@@ -43,32 +46,30 @@ int RunListCommand(const CommandArguments& args) {
   if (const std::optional<int> exitCode = ParseCommandLine(kListSpec, args, parsed)) {
     return *exitCode;
   }
-  SessionState session;
   StderrPrompter prompter;
-  session.curFileName = parsed.positionals.front();
-  session.outFormatCode = format::kUnrecognized;  // copy no comment lines anywhere
-  if (!OpenInputFile(session, prompter)) {
-    ReportRefusedFile(session, prompter);
+  const std::string& path = parsed.positionals.front();
+  const OpenedReader opened = OpenPointReader(path);
+  if (!opened.reader) {
+    ReportRefusedFile(opened, path, prompter);
     return 1;
   }
+  PointReader& reader = *opened.reader;
   std::int64_t pointCount = 0;
   std::string line;
-  do {
-    if (ReadPoint(session)) {
-      line = ReferenceListLine(session.point, session.controlDecimals);
+  for (ReadItem item; (item = reader.Next()) != ReadItem::kEnd;) {
+    if (item == ReadItem::kPoint) {
+      line = ReferenceListLine(reader.Point(), kControlDecimals);
       line += '\n';
       std::fwrite(line.data(), 1, line.size(), stdout);
       ++pointCount;
     }
-  } while (!session.inFile.AtEnd());
-  const bool failed = session.inFile.Failed();
-  CloseInputFile(session);
-  if (failed) {
-    prompter.ShowMessage(FileErrorMessage(kCannotReadReferenceText, session.curFileName));
+  }
+  if (reader.Input().Failed()) {
+    prompter.ShowMessage(FileErrorMessage(kCannotReadReferenceText, path));
     return 1;
   }
   if (pointCount == 0) {
-    std::fprintf(stderr, "velkora-cli: no valid points in %s\n", session.curFileName.c_str());
+    std::fprintf(stderr, "velkora-cli: no valid points in %s\n", path.c_str());
     return 1;
   }
   return 0;

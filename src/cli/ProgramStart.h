@@ -1,14 +1,12 @@
-// Starting a command's session as the program starts: the program paths, the window's
-// initial state and the header defaults, found by the same rule as the desktop program's.
+// The folder of the running velkora-cli: the header defaults are found from it by the same
+// rule as the desktop program's.
 #pragma once
 
-#include "session/MainForm.h"
-#include "session/Prompter.h"
-#include "session/SessionState.h"
+#include <string>
 
 namespace velkora::cli {
 
-// StartUp with the folder of the running velkora-cli and no input files.
-void StartAsProgram(SessionState& session, MainForm& form, Prompter& prompter);
+// Where the system cannot name the executable, the current folder stands in for it.
+std::string ProgramFolder();
 
 }  // namespace velkora::cli

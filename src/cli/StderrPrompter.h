@@ -2,7 +2,7 @@
 // setting, and there are no file dialogs to show.
 #pragma once
 
-#include "session/Prompter.h"
+#include "app/Prompter.h"
 
 namespace velkora::cli {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "app/ProgramVersion.h"
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
-#include "session/ProgramVersion.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "desktop/ReportWindow.h"
+#include "desktop/RunProgressView.h"
 #include "gui/GuiFixture.h"
-#include "report/ReportWindow.h"
-#include "ui/RunProgressView.h"
 
 namespace velkora::testing {
 namespace {

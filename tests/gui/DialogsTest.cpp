@@ -105,14 +105,14 @@ TEST_F(HeaderDialogTest, ButtonsSetOrKeepTheHeader) {
        HeaderInfo{}},
   };
   for (const Row& row : rows) {
-    session.hdr = kJob;
+    session.header = kJob;
     EXPECT_EQ(OpenHeader(row.act), kJob) << row.what;
-    EXPECT_EQ(session.hdr, row.expected) << row.what;
+    EXPECT_EQ(session.header, row.expected) << row.what;
   }
 }
 
 TEST_F(HeaderDialogTest, SaveWritesTheDefaultsFileAndStaysOpen) {
-  session.hdr = kJob;
+  session.header = kJob;
   bool stayedOpen = false;
   OpenHeader([&](QWidget* d) {
     In<QPushButton>(d, "btnClear")->click();
@@ -126,7 +126,7 @@ TEST_F(HeaderDialogTest, SaveWritesTheDefaultsFileAndStaysOpen) {
     In<QPushButton>(d, "btnCancel")->click();
   });
   EXPECT_TRUE(stayedOpen);
-  EXPECT_EQ(session.hdr, kJob);
+  EXPECT_EQ(session.header, kJob);
   std::ifstream file(session.iniPath, std::ios::binary);
   std::ostringstream text;
   text << file.rdbuf();
@@ -138,7 +138,7 @@ TEST_F(HeaderDialogTest, SaveWritesTheDefaultsFileAndStaysOpen) {
 TEST_F(HeaderDialogTest, UnwritableDefaultsFileIsReportedAndChangesNothing) {
   std::ofstream(programFolder.filePath(QStringLiteral("plain")).toStdString()) << "x";
   session.iniPath = programFolder.filePath(QStringLiteral("plain/Velkora.ini")).toStdString();
-  session.hdr = kJob;
+  session.header = kJob;
   bool stayedOpen = false;
   OpenHeader([&](QWidget* d) {
     TypeInto(d, "txtTH", "5");
@@ -147,7 +147,7 @@ TEST_F(HeaderDialogTest, UnwritableDefaultsFileIsReportedAndChangesNothing) {
     In<QPushButton>(d, "btnCancel")->click();
   });
   EXPECT_TRUE(stayedOpen);
-  EXPECT_EQ(session.hdr, kJob);
+  EXPECT_EQ(session.header, kJob);
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(prompter.messages[0],
             (Message{"Unable To Save The Header Defaults In:\r\n" + session.iniPath,
@@ -213,7 +213,7 @@ TEST_F(PointBrowserTest, OpensAsWideAsItsWidestLine) {
   Type("rFileName", QString::fromStdString(DataFile("comma-delimited.txt")));
   Leave("rFileName");
   for (const Row& row : rows) {
-    session.referenceWidth = row.widestLine;
+    session.reference.width = static_cast<std::size_t>(row.widestLine);
     QRect list;
     int clientWidth = 0, selectLeft = 0, cancelLeft = 0;
     WhenModal(window.get(), [&](QWidget* browser) {
@@ -235,7 +235,7 @@ TEST_F(PointBrowserTest, OpensAsWideAsItsWidestLine) {
 TEST_F(PointBrowserTest, StaysOnTheScreenWithItsButtons) {
   Type("rFileName", QString::fromStdString(DataFile("comma-delimited.txt")));
   Leave("rFileName");
-  session.referenceWidth = 1037;
+  session.reference.width = 1037;
   QRect frame, screen, cancel;
   int clientWidth = 0;
   WhenModal(window.get(), [&](QWidget* browser) {

@@ -7,13 +7,13 @@
 #include <QTableWidget>
 #include <set>
 
+#include "app/FitPairRows.h"
+#include "desktop/CommonView.h"
+#include "desktop/FitDialog.h"
+#include "desktop/PictureMarksView.h"
+#include "desktop/ReportWindow.h"
+#include "engine/text/NumberText.h"
 #include "gui/GuiFixture.h"
-#include "report/ReportWindow.h"
-#include "transform/FitDialog.h"
-#include "transform/FitPairRows.h"
-#include "transform/NumberText.h"
-#include "transform/PictureMarksView.h"
-#include "ui/CommonView.h"
 
 namespace velkora::testing {
 namespace {

@@ -17,11 +17,11 @@
 
 #include <gtest/gtest.h>
 
-#include "session/MainForm.h"
-#include "session/SessionState.h"
-#include "session/Startup.h"
+#include "app/MainForm.h"
+#include "app/Session.h"
+#include "app/Startup.h"
+#include "desktop/MainWindow.h"
 #include "support/ScriptedPrompter.h"
-#include "ui/MainWindow.h"
 
 namespace velkora::testing {
 
@@ -48,7 +48,7 @@ class MainWindowFixture : public ::testing::Test {
  public:
   void SetUp() override {
     ASSERT_TRUE(programFolder.isValid());
-    StartUp(session, form, prompter, programFolder.path().toStdString(), {});
+    StartUp(session, form, programFolder.path().toStdString(), {});
     window = std::make_unique<MainWindow>(session, form, prompter);
     window->show();
     window->activateWindow();
@@ -101,7 +101,7 @@ class MainWindowFixture : public ::testing::Test {
   }
 
   QTemporaryDir programFolder;
-  SessionState session;
+  Session session;
   MainForm form;
   ScriptedPrompter prompter;
   std::unique_ptr<MainWindow> window;

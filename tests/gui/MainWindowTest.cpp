@@ -213,7 +213,7 @@ TEST_F(MainWindowTest, FilesDroppedOnTheBoxesAndListGoWhereTheyBelong) {
       {"rFileName",
        [&](MainWindowFixture& f) {
          EXPECT_EQ(f.Find<QLineEdit>("rFileName")->text().toStdString(), comma);
-         EXPECT_EQ(f.session.referenceLines.size(), 5u);
+         EXPECT_EQ(f.session.reference.lines.size(), 5u);
        }},
       {"oFileName",
        [&](MainWindowFixture& f) {
@@ -250,7 +250,7 @@ class ControlPointTest : public MainWindowFixture {
     MainWindowFixture::SetUp();
     Type("rFileName", QString::fromStdString(DataFile("comma-delimited.txt")));
     Leave("rFileName", "SPPN");
-    ASSERT_EQ(session.referenceLines.size(), 5u);
+    ASSERT_EQ(session.reference.lines.size(), 5u);
   }
 
   void ExpectPoint(const char* prefix, const std::string& description,
@@ -391,10 +391,10 @@ TEST_F(MainWindowTest, ClearAllKeepsTheHeaderAndTheSuppressionChoice) {
     header->findChild<QPushButton*>(QStringLiteral("btnContinue"))->click();
   });
   Find<QPushButton>("btnHeader")->click();
-  ASSERT_EQ(session.hdr.THNumber, "4321");
+  ASSERT_EQ(session.header.THNumber, "4321");
 
   Find<QAbstractButton>("chkSuppress")->click();
-  ASSERT_FALSE(session.suppressZeroElev);
+  ASSERT_EQ(form.chkSuppress.checked, 0);
   Drop("loadedFiles", {DataFile("comma-delimited.txt")});
   Type("txtDX", QStringLiteral("12.5"));
   Type("txtDS", QStringLiteral("1.0002"));
@@ -409,9 +409,9 @@ TEST_F(MainWindowTest, ClearAllKeepsTheHeaderAndTheSuppressionChoice) {
   EXPECT_EQ(Find<QComboBox>("loadedFiles")->count(), 0);
   EXPECT_EQ(Find<QComboBox>("outFormat")->currentIndex(), -1);
   EXPECT_FALSE(Find("ignoreDS")->isEnabled());
-  EXPECT_EQ(session.hdr.THNumber, "4321");
+  EXPECT_EQ(session.header.THNumber, "4321");
   EXPECT_FALSE(Find<QAbstractButton>("chkSuppress")->isChecked());
-  EXPECT_FALSE(session.suppressZeroElev);
+  EXPECT_EQ(form.chkSuppress.checked, 0);
 }
 
 TEST_F(MainWindowTest, EscAndExitEndTheProgram) {

@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include "desktop/AboutDialog.h"
+#include "desktop/HeaderDialog.h"
+#include "desktop/PointBrowserDialog.h"
+#include "desktop/ReportWindow.h"
 #include "gui/GuiFixture.h"
-#include "report/ReportWindow.h"
-#include "transform/PointBrowserDialog.h"
-#include "ui/AboutDialog.h"
-#include "ui/HeaderDialog.h"
 
 namespace velkora::testing {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "session/Prompter.h"
+#include "app/Prompter.h"
 
 namespace velkora::testing {
 

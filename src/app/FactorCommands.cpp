@@ -1,0 +1,50 @@
+// Calculate and the factor boxes' check boxes.
+#include "app/FactorCommands.h"
+
+#include "engine/text/NumberText.h"
+#include "engine/text/TextColumns.h"
+
+namespace velkora {
+
+namespace {
+
+PlanePoint AsNumbers(const ControlPointText& point) {
+  return {ReadNumber(point.x), ReadNumber(point.y)};
+}
+
+}  // namespace
+
+ControlPointTexts ControlPointsOf(const MainForm& form) {
+  ControlPointTexts points;
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    const ControlPointBoxes& boxes = BoxesOf(static_cast<ControlRole>(i));
+    points[i] = {(form.*boxes.number).text, (form.*boxes.x).text, (form.*boxes.y).text,
+                 form.*boxes.description};
+  }
+  return points;
+}
+
+FactorTexts CalculateFactors(const ControlPointTexts& points) {
+  return ComputeFactorTexts(
+      {AsNumbers(points[0]), AsNumbers(points[1]), AsNumbers(points[2]), AsNumbers(points[3])});
+}
+
+void ComputeFactors(MainForm& form) {
+  const FactorTexts texts = CalculateFactors(ControlPointsOf(form));
+  form.txtDX.text = texts.dx;
+  form.txtDY.text = texts.dy;
+  form.txtDR.text = texts.angle;
+  form.txtDS.text = texts.scale;
+  RotationTextChanged(form);
+  ScaleTextChanged(form);
+}
+
+void RotationTextChanged(MainForm& form) {
+  form.ignoreDR.enabled = !Trim(form.txtDR.text).empty();
+}
+
+void ScaleTextChanged(MainForm& form) {
+  form.ignoreDS.enabled = !Trim(form.txtDS.text).empty();
+}
+
+}  // namespace velkora

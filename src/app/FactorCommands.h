@@ -1,0 +1,26 @@
+// The factor boxes of the main window: Calculate, which fills them from the four control
+// points, and the check boxes that may be used only while their box holds text.
+#pragma once
+
+#include "app/MainForm.h"
+#include "engine/points/ControlPointText.h"
+#include "engine/transform/ControlFactors.h"
+
+namespace velkora {
+
+// The four control points' boxes as they stand.
+ControlPointTexts ControlPointsOf(const MainForm& form);
+
+// The factor texts for control points as typed: each coordinate box read as a number, an empty
+// or unreadable box as 0.
+FactorTexts CalculateFactors(const ControlPointTexts& points);
+
+// The click of compDeltas: fills txtDX, txtDY, txtDR and txtDS (a part whose control points are
+// missing is emptied), then updates ignoreDR and ignoreDS.
+void ComputeFactors(MainForm& form);
+
+// ignoreDR (ignoreDS) may be used only while txtDR (txtDS) holds text; its check is kept.
+void RotationTextChanged(MainForm& form);
+void ScaleTextChanged(MainForm& form);
+
+}  // namespace velkora

@@ -1,0 +1,31 @@
+// Saving and clearing the report.
+#include "app/ReportCommands.h"
+
+#include <optional>
+#include <string>
+
+#include "engine/report/ReportSaving.h"
+
+namespace velkora {
+
+bool SaveReport(Session& session, Prompter& prompter) {
+  const std::optional<std::string> path =
+      prompter.AskSaveFileName("Select Report File", session.reportFileName);
+  if (!path) {
+    return false;
+  }
+  std::string error;
+  if (!AppendReportToFile(session.reportText, *path, error)) {
+    prompter.ShowMessage(FileErrorMessage(error, *path));
+    return false;
+  }
+  session.reportFileName = *path;
+  return true;
+}
+
+void ClearReport(Session& session, MainForm& form) {
+  session.reportText.clear();
+  form.mnuRptClr.enabled = false;
+}
+
+}  // namespace velkora

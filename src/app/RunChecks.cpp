@@ -1,0 +1,121 @@
+// The checks before a conversion run, which also turn the boxes' texts into the run's output
+// settings and transformation factors.
+#include "app/RunChecks.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "engine/text/AngleText.h"
+#include "engine/text/NumberText.h"
+#include "engine/text/TextColumns.h"
+
+namespace velkora {
+namespace {
+
+struct NumberBox {
+  std::string_view text;
+  const char* focus;
+  const char* refusal;
+};
+
+// A number box holding a comma that is not a grouped number, or an angle that cannot be split
+// into degrees, minutes and seconds, must not start a run.
+std::optional<RunRefusal> RefuseUnreadableBox(const RunRequest& request) {
+  const ControlPointText& pivot = request.controlPoints[0];
+  const std::array<NumberBox, 4> shiftAndPivot = {{
+      {request.factors.dx, "txtDX", "Translation X is not valid."},
+      {request.factors.dy, "txtDY", "Translation Y is not valid."},
+      {pivot.x, "SPPX", "Pivot point X is not valid."},
+      {pivot.y, "SPPY", "Pivot point Y is not valid."},
+  }};
+  for (const NumberBox& box : shiftAndPivot) {
+    if (!TryReadNumber(box.text)) {
+      return RunRefusal{box.refusal, box.focus};
+    }
+  }
+  if (!ParseAngle(request.factors.angle)) {
+    return RunRefusal{"Rotation angle is not valid.", "txtDR"};
+  }
+  if (!TryReadNumber(request.factors.scale)) {
+    return RunRefusal{"Scale factor is not valid.", "txtDS"};
+  }
+  return std::nullopt;
+}
+
+TransformFactors FactorsOf(const RunRequest& request) {
+  TransformFactors factors;
+  factors.deltaX = ReadNumber(request.factors.dx);
+  factors.deltaY = ReadNumber(request.factors.dy);
+  factors.doTranslate = factors.deltaX != 0 || factors.deltaY != 0;
+
+  factors.sourcePivotX = ReadNumber(request.controlPoints[0].x);
+  factors.sourcePivotY = ReadNumber(request.controlPoints[0].y);
+  factors.hasPivot = factors.sourcePivotX != 0 || factors.sourcePivotY != 0;
+  if (factors.hasPivot) {
+    factors.destPivotX = factors.sourcePivotX + factors.deltaX;
+    factors.destPivotY = factors.sourcePivotY + factors.deltaY;
+  }
+
+  factors.rotationAngle = ParseAngle(request.factors.angle).value_or(0);
+  factors.doRotate = factors.rotationAngle != 0 && !request.ignoreRotation;
+  if (!factors.doRotate) {
+    factors.rotationAngle = 0;
+  }
+
+  factors.scaleFactor = ReadNumber(request.factors.scale);
+  factors.doScale = factors.scaleFactor != 0 && !request.ignoreScaling;
+  if (!factors.doScale) {
+    factors.scaleFactor = 1;
+  }
+  return factors;
+}
+
+OutputSettings OutputOf(const RunRequest& request) {
+  const OutputChoice choice = OutputChoiceOf(*request.outputEntry);
+  OutputSettings output;
+  output.layout = choice.layout;
+  output.delimiter = choice.delimiter;
+  output.suppressZeroElevations = request.suppressZeroElevations;
+  return output;
+}
+
+}  // namespace
+
+std::variant<RunPlan, RunRefusal> CheckRun(const RunRequest& request) {
+  if (request.inputs.empty()) {
+    return RunRefusal{"No input files loaded.", "loadedFiles"};
+  }
+  if (Trim(request.outputPath).empty()) {
+    return RunRefusal{"Output file is not specified.", "oFileName"};
+  }
+  if (!request.outputEntry || *request.outputEntry >= kOutputFormatNames.size()) {
+    return RunRefusal{"Output file format is not specified.", "outFormat"};
+  }
+  if (std::optional<RunRefusal> refusal = RefuseUnreadableBox(request)) {
+    return *refusal;
+  }
+  RunPlan plan{request.inputs, request.outputPath, OutputOf(request), FactorsOf(request),
+               request.oneThread};
+  const TransformFactors& factors = plan.factors;
+  if (!factors.doRotate && !factors.doScale) {
+    if (factors.doTranslate) {
+      return plan;
+    }
+    return RunRefusal{"No computation has been specified.", "txtDX"};
+  }
+  if (factors.hasPivot) {
+    return plan;
+  }
+  return RunRefusal{"Pivot point coordinates must be entered.", "SPPX"};
+}
+
+std::string FitTableFor(const FittedFactors& fitted, const RunRequest& request) {
+  const ControlPointText& pivot = request.controlPoints[0];
+  const bool unchanged = !fitted.residualTable.empty() && pivot.x == fitted.sourcePivotX &&
+                         pivot.y == fitted.sourcePivotY && request.factors == fitted.texts &&
+                         !request.ignoreRotation && !request.ignoreScaling;
+  return unchanged ? fitted.residualTable : std::string();
+}
+
+}  // namespace velkora

@@ -1,0 +1,24 @@
+// The checks before a conversion run, which also turn the boxes' texts into the run's output
+// settings and transformation factors.
+#pragma once
+
+#include <string>
+#include <variant>
+
+#include "app/RunRequest.h"
+
+namespace velkora {
+
+// Title of the message box that shows a refused check.
+inline constexpr const char* kRunRefusedTitle = "Insufficient Data";
+
+struct RunRefusal {
+  std::string message;
+  std::string focus;  // the control at fault
+};
+
+// The run's plan, or why it cannot run. A box that cannot be read is refused before anything
+// else is looked at in the factors.
+std::variant<RunPlan, RunRefusal> CheckRun(const RunRequest& request);
+
+}  // namespace velkora

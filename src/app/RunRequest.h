@@ -1,0 +1,50 @@
+// A conversion run as the main window or the command line asks for it (the boxes' texts as
+// typed), and the plan the run checks make of it.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/output/OutputSettings.h"
+#include "engine/report/RunSummary.h"
+#include "engine/transform/ControlFactors.h"
+#include "engine/transform/TransformFactors.h"
+
+namespace velkora {
+
+struct RunRequest {
+  std::vector<std::string> inputs;
+  std::string outputPath;
+  std::optional<std::size_t> outputEntry;  // index of kOutputFormatNames; none when not chosen
+  ControlPointTexts controlPoints;         // the source pivot's X and Y are the run's pivot
+  FactorTexts factors;                     // shift, angle and scale as typed
+  bool ignoreRotation = false;             // "No Rotation" ticked
+  bool ignoreScaling = false;              // "No Scaling" ticked
+  bool suppressZeroElevations = true;
+  bool oneThread = false;  // read, move and write on the calling thread only
+};
+
+struct RunPlan {
+  std::vector<std::string> inputs;
+  std::string outputPath;
+  OutputSettings output;
+  TransformFactors factors;
+  bool oneThread = false;
+};
+
+// The factors "Use These Factors" put into the boxes, with the fit's residual table: a run's
+// report carries the table only while the boxes still hold those texts.
+struct FittedFactors {
+  std::string residualTable;  // empty when no fit was used
+  std::string sourcePivotX;
+  std::string sourcePivotY;
+  FactorTexts texts;
+};
+
+// The residual table when the run uses the fitted factors unchanged (the boxes as the fit left
+// them, neither rotation nor scaling switched off); otherwise empty.
+std::string FitTableFor(const FittedFactors& fitted, const RunRequest& request);
+
+}  // namespace velkora

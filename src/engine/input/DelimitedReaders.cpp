@@ -1,0 +1,115 @@
+// Comma-delimited and Geopak-delimited readers.
+#include "engine/input/DelimitedReaders.h"
+
+#include "engine/input/LinePointReader.h"
+#include "engine/text/NumberText.h"
+#include "engine/text/TextColumns.h"
+
+namespace velkora {
+
+namespace {
+
+constexpr std::string_view::size_type kNone = std::string_view::npos;
+
+// The text before the first comma of `rest` (all of it when there is none); `rest` becomes
+// the text after that comma.
+std::string_view TakeUpToComma(std::string_view& rest) {
+  // Fields are short: a plain loop beats a library search here.
+  std::size_t comma = 0;
+  while (comma < rest.size() && rest[comma] != ',') {
+    ++comma;
+  }
+  const std::string_view field = rest.substr(0, comma);
+  rest = comma == rest.size() ? std::string_view{} : rest.substr(comma + 1);
+  return field;
+}
+
+// The number before the first comma of `rest`, read as ReadNumber reads that field; `rest`
+// becomes the text after that comma.
+double TakeNumberUpToComma(std::string_view& rest) {
+  std::size_t length = 0;
+  if (const std::optional<double> value = ReadNumberBefore(rest, ',', length)) {
+    rest = length < rest.size() ? rest.substr(length + 1) : std::string_view{};
+    return *value;
+  }
+  return ReadNumber(TakeUpToComma(rest));
+}
+
+void TakeCommaDelimitedFields(std::string_view line, PointRecord& point) {
+  std::string_view rest = line;
+  AssignTrimmed(point.pointNum, TakeUpToComma(rest));
+  point.x = TakeNumberUpToComma(rest);
+  point.y = TakeNumberUpToComma(rest);
+  point.elev = TakeNumberUpToComma(rest);
+  AssignTrimmed(point.description, TakeUpToComma(rest));
+  AssignTrimmed(point.feature, TakeUpToComma(rest));
+  AssignTrimmed(point.rawText, rest);
+}
+
+void TakeGeopakDelimitedFields(std::string_view line, char delimiter, PointRecord& point) {
+  point.rawText.assign(line.data(), line.size());
+  std::string_view rest = line;
+  AssignTrimmed(point.pointNum, TakeUpToComma(rest));
+  point.x = ReadNumber(TakeUpToComma(rest));
+
+  // Y ends at a comma unless the separator comes first: a description behind the separator
+  // may hold commas of its own even when no elevation and feature stand before it.
+  const std::size_t comma = rest.find(',');
+  const std::size_t firstDelimiter = rest.find(delimiter);
+  if (comma != kNone && (firstDelimiter == kNone || comma < firstDelimiter)) {
+    point.y = ReadNumber(TakeUpToComma(rest));
+  } else if (firstDelimiter != kNone) {
+    point.y = ReadNumber(rest.substr(0, firstDelimiter));
+    rest = rest.substr(rest.rfind(delimiter));
+  } else {
+    point.y = ReadNumber(rest);
+    rest = {};
+  }
+
+  const std::size_t descriptionStart = rest.rfind(delimiter);
+  if (descriptionStart != kNone) {
+    AssignTrimmed(point.description, rest.substr(descriptionStart + 1));
+    rest = rest.substr(0, descriptionStart);
+  } else {
+    point.description.clear();
+  }
+
+  const std::size_t featureStart = rest.rfind(',');
+  if (featureStart != kNone) {
+    AssignTrimmed(point.feature, rest.substr(featureStart + 1));
+    rest = rest.substr(0, featureStart);
+  } else {
+    point.feature.clear();
+  }
+  point.elev = ReadNumber(rest);
+}
+
+class CommaDelimitedReader : public LinePointReader {
+ public:
+  explicit CommaDelimitedReader(const Detection& detection) : LinePointReader(detection, true) {}
+
+ private:
+  void TakeFields(std::string_view line) override { TakeCommaDelimitedFields(line, point_); }
+};
+
+class GeopakDelimitedReader : public LinePointReader {
+ public:
+  explicit GeopakDelimitedReader(const Detection& detection) : LinePointReader(detection, false) {}
+
+ private:
+  void TakeFields(std::string_view line) override {
+    TakeGeopakDelimitedFields(line, detection_.delimiter, point_);
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<PointReader> MakeCommaDelimitedReader(const Detection& detection) {
+  return std::make_unique<CommaDelimitedReader>(detection);
+}
+
+std::unique_ptr<PointReader> MakeGeopakDelimitedReader(const Detection& detection) {
+  return std::make_unique<GeopakDelimitedReader>(detection);
+}
+
+}  // namespace velkora

@@ -1,0 +1,19 @@
+// Readers of the comma-delimited and Geopak-delimited layouts: one point per line, fields
+// separated by commas.
+#pragma once
+
+#include <memory>
+
+#include "engine/input/PointReader.h"
+
+namespace velkora {
+
+// Number, X, Y, elevation, description, feature, then the rest of the line as rawText. Comment
+// lines are handed over.
+std::unique_ptr<PointReader> MakeCommaDelimitedReader(const Detection& detection);
+
+// Number, X, Y, elevation, feature, then the description after the detected separator (";" or
+// "/"). Comment lines are skipped.
+std::unique_ptr<PointReader> MakeGeopakDelimitedReader(const Detection& detection);
+
+}  // namespace velkora

@@ -1,0 +1,92 @@
+// The SDMS reader: one record of coded lines per point, its lines kept in rawText.
+#include "engine/input/SdmsReader.h"
+
+#include "engine/text/LineText.h"
+#include "engine/text/NumberText.h"
+#include "engine/text/TextColumns.h"
+
+namespace velkora {
+
+namespace {
+
+// Applies one trimmed, non-empty record line to the point. A doubled-letter coordinate
+// counts only while the record has not set that coordinate to something other than 0.
+void ApplySdmsLine(std::string_view line, PointRecord& point) {
+  const std::string_view code = Left(line, 2);
+  const std::string_view value = ColumnsFrom(line, 4);
+  if (code == "PN") {
+    AssignTrimmed(point.pointNum, value);
+  } else if (code == "XC" || (code == "XX" && point.x == 0)) {
+    point.x = ReadNumber(value);
+  } else if (code == "YC" || (code == "YY" && point.y == 0)) {
+    point.y = ReadNumber(value);
+  } else if (code == "ZC" || (code == "ZZ" && point.elev == 0)) {
+    point.elev = ReadNumber(value);
+  } else if (code == "FE") {
+    AssignTrimmed(point.feature, value);
+  } else if (code == "PD") {
+    AssignTrimmed(point.description, value);
+  }
+}
+
+class SdmsReader : public PointReader {
+ public:
+  explicit SdmsReader(const Detection& detection) : PointReader(detection) {}
+
+  bool Start() override {
+    while (input_.ReadLine(acLine_)) {
+      if (Left(acLine_, 3) == "AC:") {
+        return !input_.AtEnd();
+      }
+    }
+    return false;
+  }
+
+  ReadItem Next() override {
+    for (;;) {
+      if (input_.AtEnd()) {
+        return ReadItem::kEnd;
+      }
+      ReadRecord();
+      if (IsValidPoint(point_)) {
+        return ReadItem::kPoint;
+      }
+    }
+  }
+
+ private:
+  // Reads the record that acLine_ opens, up to the next "AC" line (kept in acLine_) or the end.
+  void ReadRecord() {
+    PointRecord& point = point_;
+    point.rawText.assign(acLine_);
+    point.rawText += kSdmsItemEnd;
+    point.pointNum.clear();
+    point.feature.clear();
+    point.description.clear();
+    point.x = point.y = point.elev = 0;
+
+    while (input_.ReadLine(line_)) {
+      TrimInPlace(line_);
+      if (line_.empty()) {
+        continue;
+      }
+      if (Left(line_, 2) == "AC") {
+        acLine_ = line_;
+        break;
+      }
+      ApplySdmsLine(line_, point);
+      point.rawText += line_;
+      point.rawText += kSdmsItemEnd;
+    }
+  }
+
+  std::string acLine_;  // the line that opens the next record
+};
+
+}  // namespace
+
+std::unique_ptr<PointReader> MakeSdmsReader(const Detection& detection) {
+  return std::make_unique<SdmsReader>(detection);
+}
+
+}  // namespace velkora

@@ -1,0 +1,19 @@
+// Writers of the comma-separated layouts: "Comma-Delimited" and "Geopak Delimited ;" or "/".
+#pragma once
+
+#include <memory>
+
+#include "engine/output/PointWriter.h"
+
+namespace velkora {
+
+// Name, X, Y, elevation, description, feature code, then the extra fields of a comma-delimited
+// input; empty fields at the end of the line are dropped. Keeps the comment lines of a
+// comma-delimited input.
+std::unique_ptr<PointWriter> MakeCommaDelimitedWriter(const OutputSettings& settings);
+
+// Name, X, Y, elevation, then the feature code after a comma and the description after the
+// settings' separator.
+std::unique_ptr<PointWriter> MakeGeopakDelimitedWriter(const OutputSettings& settings);
+
+}  // namespace velkora

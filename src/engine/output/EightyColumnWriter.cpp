@@ -1,0 +1,129 @@
+// Writer of "Tavrin 80-Column": one fixed-column line per point, numbers with 3 decimals.
+#include "engine/output/EightyColumnWriter.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "engine/text/NumberText.h"
+#include "engine/text/TextColumns.h"
+
+namespace velkora {
+namespace {
+
+constexpr std::uint8_t kEightyColumnDecimals = 3;
+constexpr std::size_t kXColumn = 35;
+constexpr std::size_t kXWidth = 11;
+constexpr std::size_t kYColumn = 46;
+constexpr std::size_t kYWidthPlus = 10;  // code 7 lines carry their feature code from column 56
+constexpr std::size_t kYWidth = 11;
+constexpr std::size_t kKeptYColumn = 56;
+
+// Northings above this no longer fit columns 46-55 and are written unpadded.
+constexpr double kLargestPaddedNorthing = 999999.995;
+
+// Appends value with 3 decimals, then `trailingBlanks` blanks, right-aligned in `width`
+// characters: padded with blanks in front, or cut to its last `width` characters.
+void AppendRightAligned(std::string& line, double value, std::size_t trailingBlanks,
+                        std::size_t width) {
+  const std::size_t start = line.size();
+  AppendRounded(line, value, kEightyColumnDecimals);
+  line.append(trailingBlanks, ' ');
+  const std::size_t length = line.size() - start;
+  if (length < width) {
+    line.insert(start, width - length, ' ');
+  } else {
+    line.erase(start, length - width);
+  }
+}
+
+// The Y field of a built line: 12 characters right-aligned with two trailing blanks, or for
+// a northing beyond kLargestPaddedNorthing its text and one blank, uncut.
+void AppendNorthing(std::string& line, double northing) {
+  if (northing <= kLargestPaddedNorthing) {
+    AppendRightAligned(line, northing, 2, 12);
+  } else {
+    AppendRounded(line, northing, kEightyColumnDecimals);
+    line += ' ';
+  }
+}
+
+// Column text of the given width, left-aligned: padded with blanks or cut.
+void AppendLeftAligned(std::string& line, std::string_view text, std::size_t width) {
+  line.append(Left(text, width));
+  line.append(width - std::min(width, text.size()), ' ');
+}
+
+// Northings are read from columns 46-56, so a digit in column 56 is the last digit of the
+// old northing; kept behind a new one that ends in column 55 it would change its value.
+bool IsOldNorthingDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+class EightyColumnWriter : public PointWriter {
+ public:
+  using PointWriter::PointWriter;
+
+  void Write(const PointRecord& point, InputLayout source, std::string& out) override {
+    if (IsEightyColumn(source)) {
+      RewriteInputLine(point, source, out);
+    } else {
+      BuildLine(point, out);
+    }
+    out += kLineEnd;
+  }
+
+  bool KeepsCommentsOf(InputLayout source) const override { return IsEightyColumn(source); }
+
+ private:
+  void BuildLine(const PointRecord& point, std::string& line) const {
+    const std::string_view name = point.pointNum;
+    if (name.size() < 4) {
+      line.append(std::min<std::size_t>(3, 4 - name.size()), '0');
+    }
+    line.append(Right(name, 4));
+    AppendLeftAligned(line, point.description, 30);
+    AppendRightAligned(line, point.newX, 0, kXWidth);
+    AppendNorthing(line, point.newY);
+    if (IsElevationSuppressed(point)) {
+      line.append(9, ' ');
+    } else {
+      AppendRightAligned(line, point.elev, 1, 9);
+    }
+    AppendLeftAligned(line, point.feature, 3);
+    line += "       XXXX";
+  }
+
+  // The input line with new X and Y. A plus line keeps everything from column 56 on; a plain
+  // line keeps column 56 unless a seven-digit northing needs it or it holds the end of the old
+  // northing.
+  void RewriteInputLine(const PointRecord& point, InputLayout source, std::string& out) {
+    line_.assign(point.rawText);
+    field_.clear();
+    AppendRightAligned(field_, point.newX, 0, kXWidth);
+    OverwriteColumns(line_, kXColumn, field_);
+    field_.clear();
+    if (source == InputLayout::kEightyColumnPlus) {
+      AppendRightAligned(field_, point.newY, 0, kYWidthPlus);
+    } else {
+      AppendNorthing(field_, point.newY);
+      field_.resize(kYWidth);
+      const char kept = CharAt(line_, kKeptYColumn);
+      if (field_.back() == ' ' && !IsOldNorthingDigit(kept)) {
+        field_.back() = kept;
+      }
+    }
+    OverwriteColumns(line_, kYColumn, field_);
+    out += line_;
+  }
+
+  std::string line_;
+  std::string field_;
+};
+
+}  // namespace
+
+std::unique_ptr<PointWriter> MakeEightyColumnWriter(const OutputSettings& settings) {
+  return std::make_unique<EightyColumnWriter>(settings);
+}
+
+}  // namespace velkora

@@ -1,0 +1,19 @@
+// How a run writes its points: the layout, the Geopak description separator, the decimals and
+// whether zero elevations are left out.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/points/Decimals.h"
+#include "engine/points/Layouts.h"
+
+namespace velkora {
+
+struct OutputSettings {
+  OutputLayout layout = OutputLayout::kCommaDelimited;
+  char delimiter = ';';  // between feature and description in "Geopak Delimited"
+  std::uint8_t decimals = kOutputDecimals;
+  bool suppressZeroElevations = true;
+};
+
+}  // namespace velkora

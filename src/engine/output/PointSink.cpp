@@ -1,0 +1,42 @@
+// Writing moved points and comment lines into the output stream.
+#include "engine/output/PointSink.h"
+
+namespace velkora {
+
+namespace {
+// Enough lines to make each stream write worth its call, few enough to stay in the cache.
+constexpr std::size_t kFlushSize = 1 << 16;
+}  // namespace
+
+void StreamSink::Put(const PointRecord& point, InputLayout source) {
+  writer_.Write(point, source, buffer_);
+  FlushWhenFull();
+}
+
+void StreamSink::PutComment(std::string_view line) {
+  buffer_ += line;
+  buffer_ += kLineEnd;
+  FlushWhenFull();
+}
+
+void StreamSink::PutText(std::string_view text) {
+  buffer_ += text;
+  FlushWhenFull();
+}
+
+void StreamSink::FlushWhenFull() {
+  if (buffer_.size() >= kFlushSize) {
+    Drain();
+  }
+}
+
+// Straight to the stream's buffer: a short write marks the stream bad, as ostream::write would.
+void StreamSink::Drain() {
+  const auto size = static_cast<std::streamsize>(buffer_.size());
+  if (size > 0 && stream_.good() && stream_.rdbuf()->sputn(buffer_.data(), size) != size) {
+    stream_.setstate(std::ios::badbit);
+  }
+  buffer_.clear();
+}
+
+}  // namespace velkora

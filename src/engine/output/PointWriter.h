@@ -1,0 +1,42 @@
+// A writer of one output layout: it turns a moved point into the layout's line or lines.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "engine/output/OutputSettings.h"
+#include "engine/points/Layouts.h"
+#include "engine/points/PointRecord.h"
+
+namespace velkora {
+
+class PointWriter {
+ public:
+  explicit PointWriter(const OutputSettings& settings) : settings_(settings) {}
+  virtual ~PointWriter() = default;
+
+  // Appends the point's line or lines, each ending in CR LF, to `out`. `source` is the layout
+  // the point was read in: a point written in its own layout keeps what the move does not
+  // change. A writer is used by one thread at a time: it may keep a line buffer of its own.
+  virtual void Write(const PointRecord& point, InputLayout source, std::string& out) = 0;
+
+  // Whether the comment lines of a file read in `source` are copied into the output.
+  virtual bool KeepsCommentsOf(InputLayout) const { return false; }
+
+  const OutputSettings& Settings() const { return settings_; }
+
+ protected:
+  // The elevation is left out when suppression is on and it is not above zero (a missing
+  // elevation reads as 0).
+  bool IsElevationSuppressed(const PointRecord& point) const {
+    return settings_.suppressZeroElevations && !(point.elev > 0);
+  }
+
+  OutputSettings settings_;
+};
+
+inline constexpr const char* kLineEnd = "\r\n";
+
+std::unique_ptr<PointWriter> MakePointWriter(const OutputSettings& settings);
+
+}  // namespace velkora

@@ -1,0 +1,79 @@
+// Writer of "SDMS Points": one record of tagged lines per point.
+#include "engine/output/SdmsWriter.h"
+
+#include <string_view>
+
+#include "engine/text/NumberText.h"
+
+namespace velkora {
+namespace {
+
+void AppendTextLine(std::string& lines, std::string_view tag, std::string_view value) {
+  lines += tag;
+  lines += value;
+  lines += kLineEnd;
+}
+
+class SdmsWriter : public PointWriter {
+ public:
+  using PointWriter::PointWriter;
+
+  void Write(const PointRecord& point, InputLayout source, std::string& out) override {
+    if (source == InputLayout::kSdms) {
+      PassRecordThrough(point, out);
+    } else {
+      BuildRecord(point, out);
+    }
+  }
+
+ private:
+  void AppendCoordinateLine(std::string& lines, std::string_view tag, double value) const {
+    lines += tag;
+    AppendRounded(lines, value, settings_.decimals);
+    lines += kLineEnd;
+  }
+
+  // Every item of the input record in order; the two coordinate items of either spelling come
+  // out as "XC:" and "YC:" with the new values.
+  void PassRecordThrough(const PointRecord& point, std::string& lines) const {
+    std::string_view rest = point.rawText;
+    while (!rest.empty()) {
+      const std::size_t end = rest.find(kSdmsItemEnd);
+      const std::string_view item = rest.substr(0, end);
+      rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+      const std::string_view tag = item.substr(0, 3);
+      if (tag == "XC:" || tag == "XX:") {
+        AppendCoordinateLine(lines, "XC:", point.newX);
+      } else if (tag == "YC:" || tag == "YY:") {
+        AppendCoordinateLine(lines, "YC:", point.newY);
+      } else {
+        AppendTextLine(lines, item, "");
+      }
+    }
+  }
+
+  void BuildRecord(const PointRecord& point, std::string& lines) const {
+    lines += "AC:SS";
+    lines += kLineEnd;
+    AppendTextLine(lines, "PN:", point.pointNum);
+    AppendCoordinateLine(lines, "XC:", point.newX);
+    AppendCoordinateLine(lines, "YC:", point.newY);
+    if (!IsElevationSuppressed(point)) {
+      AppendCoordinateLine(lines, "ZC:", point.elev);
+    }
+    if (!point.feature.empty()) {
+      AppendTextLine(lines, "FE:", point.feature);
+    }
+    if (!point.description.empty()) {
+      AppendTextLine(lines, "PD:", point.description);
+    }
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<PointWriter> MakeSdmsWriter(const OutputSettings& settings) {
+  return std::make_unique<SdmsWriter>(settings);
+}
+
+}  // namespace velkora

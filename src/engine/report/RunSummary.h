@@ -1,0 +1,30 @@
+// What a completed run tells the report: the job header, the control points as typed, the
+// factors applied, every input file with its point count and the output file.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/points/ControlPointText.h"
+#include "engine/points/HeaderInfo.h"
+#include "engine/transform/TransformFactors.h"
+
+namespace velkora {
+
+struct FilePointCount {
+  std::string path;
+  std::int64_t points = 0;
+};
+
+struct RunSummary {
+  std::string date;  // the title line's date, taken when the run starts
+  HeaderInfo header;
+  ControlPointTexts controlPoints;  // as the boxes held them
+  TransformFactors factors;
+  std::string fitTable;  // the residual table of the fit whose factors the run uses, or empty
+  std::vector<FilePointCount> inputs;  // the files converted, in order
+  FilePointCount output;
+};
+
+}  // namespace velkora
