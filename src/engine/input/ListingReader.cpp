@@ -73,7 +73,7 @@ class ListingReader : public PointReader {
     if (!headerFound || input_.AtEnd()) {
       return false;
     }
-    xFirst_ = line_.find('X') != std::string::npos;
+    xFirst_ = line_.find('X') != std::string_view::npos;
     input_.ReadLine(line_);
     if (!TakeColumns(line_)) {
       return false;
@@ -84,7 +84,7 @@ class ListingReader : public PointReader {
         return false;
       }
     } while (IsDashMarked(line_) || IsBlank(line_));
-    input_.UnreadLine(line_);
+    input_.UnreadLine();
     return true;
   }
 
@@ -100,7 +100,7 @@ class ListingReader : public PointReader {
         if (CharAt(line_, 1) == '*') {
           SkipPageBreak();
         } else if (!IsContinuation(line_)) {
-          input_.UnreadLine(line_);
+          input_.UnreadLine();
           break;
         } else {
           ApplyContinuation(line_, point_);

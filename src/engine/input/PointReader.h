@@ -41,7 +41,7 @@ class PointReader {
   // The point of the last kPoint. Its fields hold until the next call; the conversion writes
   // its new position into it.
   PointRecord& Point() { return point_; }
-  // The line of the last kComment.
+  // The line of the last kComment, valid until the next call.
   std::string_view Comment() const { return line_; }
 
   // The file being read: its line hook, and whether the reading stopped or failed.
@@ -53,7 +53,7 @@ class PointReader {
   explicit PointReader(const Detection& detection) : detection_(detection) {}
 
   LineInput input_;
-  std::string line_;
+  std::string_view line_;  // the last line read, where it lies in the input's buffer
   PointRecord point_;
   Detection detection_;
 };

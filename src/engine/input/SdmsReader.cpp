@@ -1,7 +1,6 @@
 // The SDMS reader: one record of coded lines per point, its lines kept in rawText.
 #include "engine/input/SdmsReader.h"
 
-#include "engine/text/LineText.h"
 #include "engine/text/NumberText.h"
 #include "engine/text/TextColumns.h"
 
@@ -34,8 +33,9 @@ class SdmsReader : public PointReader {
   explicit SdmsReader(const Detection& detection) : PointReader(detection) {}
 
   bool Start() override {
-    while (input_.ReadLine(acLine_)) {
-      if (Left(acLine_, 3) == "AC:") {
+    while (input_.ReadLine(line_)) {
+      if (Left(line_, 3) == "AC:") {
+        acLine_.assign(line_);
         return !input_.AtEnd();
       }
     }
@@ -66,16 +66,16 @@ class SdmsReader : public PointReader {
     point.x = point.y = point.elev = 0;
 
     while (input_.ReadLine(line_)) {
-      TrimInPlace(line_);
-      if (line_.empty()) {
+      const std::string_view line = Trim(line_);
+      if (line.empty()) {
         continue;
       }
-      if (Left(line_, 2) == "AC") {
-        acLine_ = line_;
+      if (Left(line, 2) == "AC") {
+        acLine_.assign(line);
         break;
       }
-      ApplySdmsLine(line_, point);
-      point.rawText += line_;
+      ApplySdmsLine(line, point);
+      point.rawText += line;
       point.rawText += kSdmsItemEnd;
     }
   }

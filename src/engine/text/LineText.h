@@ -24,15 +24,4 @@ inline bool BeginsWithRun(std::string_view line, char c, std::size_t count) {
   return line.size() >= count && line.find_first_not_of(c) >= count;
 }
 
-// Removes blanks at both ends of `line` without giving up its storage.
-inline void TrimInPlace(std::string& line) {
-  const std::size_t last = line.find_last_not_of(' ');
-  if (last == std::string::npos) {
-    line.clear();
-    return;
-  }
-  line.erase(last + 1);
-  line.erase(0, line.find_first_not_of(' '));
-}
-
 }  // namespace velkora
