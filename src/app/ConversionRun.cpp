@@ -11,8 +11,8 @@
 #include "app/FactorCommands.h"
 #include "app/RunChecks.h"
 #include "engine/input/PointReader.h"
+#include "engine/output/ChunkedConversion.h"
 #include "engine/output/OutputFile.h"
-#include "engine/output/TwoThreadSink.h"
 #include "engine/report/ReportText.h"
 #include "engine/report/SummaryText.h"
 
@@ -60,10 +60,11 @@ Message FailureMessage(const FileConversion& file, const std::string& input,
   }
 }
 
-// Converts every readable input file into the sink and counts its points in the summary; on
-// failure shows the message and says why the run stopped.
-RunResult ConvertInputFiles(Session& session, const RunPlan& plan, PointSink& sink,
-                            RunSummary& summary, Prompter& prompter,
+// Converts every readable input file into the sink, in chunks on two threads unless `chunks` is
+// null, and counts its points in the summary; on failure shows the message and says why the
+// run stopped.
+RunResult ConvertInputFiles(Session& session, const RunPlan& plan, StreamSink& sink,
+                            ChunkedConversion* chunks, RunSummary& summary, Prompter& prompter,
                             const ProgressReport& progress) {
   for (const std::string& input : plan.inputs) {
     session.lastFileName = input;
@@ -74,8 +75,11 @@ RunResult ConvertInputFiles(Session& session, const RunPlan& plan, PointSink& si
     if (!opened.reader) {
       continue;
     }
+    const std::int64_t before = summary.output.points;
     const FileConversion file =
-        ConvertFile(*opened.reader, plan.factors, sink, summary.output.points, progress);
+        chunks != nullptr
+            ? chunks->ConvertFile(*opened.reader, plan.factors, sink, before, progress)
+            : ConvertFile(*opened.reader, plan.factors, sink, before, progress);
     if (file.outcome == ConversionOutcome::kCancelled) {
       return RunResult::kCancelled;
     }
@@ -101,10 +105,10 @@ RunResult WriteOutput(Session& session, const RunPlan& plan, RunSummary& summary
   StreamSink stream(*writer, output.Stream());
   RunResult result = RunResult::kCompleted;
   if (plan.oneThread) {
-    result = ConvertInputFiles(session, plan, stream, summary, prompter, progress);
+    result = ConvertInputFiles(session, plan, stream, nullptr, summary, prompter, progress);
   } else {
-    TwoThreadSink twoThreads(stream);
-    result = ConvertInputFiles(session, plan, twoThreads, summary, prompter, progress);
+    ChunkedConversion chunks(plan.output);
+    result = ConvertInputFiles(session, plan, stream, &chunks, summary, prompter, progress);
   }
   if (result != RunResult::kCompleted) {
     return result;

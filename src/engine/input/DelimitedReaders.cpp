@@ -88,6 +88,10 @@ class CommaDelimitedReader : public LinePointReader {
  public:
   explicit CommaDelimitedReader(const Detection& detection) : LinePointReader(detection, true) {}
 
+  std::unique_ptr<PointReader> CopyForChunk() const override {
+    return std::make_unique<CommaDelimitedReader>(detection_);
+  }
+
  private:
   void TakeFields(std::string_view line) override { TakeCommaDelimitedFields(line, point_); }
 };
@@ -95,6 +99,10 @@ class CommaDelimitedReader : public LinePointReader {
 class GeopakDelimitedReader : public LinePointReader {
  public:
   explicit GeopakDelimitedReader(const Detection& detection) : LinePointReader(detection, false) {}
+
+  std::unique_ptr<PointReader> CopyForChunk() const override {
+    return std::make_unique<GeopakDelimitedReader>(detection_);
+  }
 
  private:
   void TakeFields(std::string_view line) override {

@@ -20,6 +20,10 @@ class EightyColumnReader : public LinePointReader {
  public:
   explicit EightyColumnReader(const Detection& detection) : LinePointReader(detection, true) {}
 
+  std::unique_ptr<PointReader> CopyForChunk() const override {
+    return std::make_unique<EightyColumnReader>(detection_);
+  }
+
  private:
   void TakeFields(std::string_view line) override {
     PointRecord& point = point_;

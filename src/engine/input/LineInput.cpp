@@ -13,7 +13,7 @@ namespace velkora {
 
 namespace {
 constexpr std::size_t kBufferSize = 1 << 16;
-constexpr std::size_t kNoLookAhead = static_cast<std::size_t>(-1);
+constexpr std::size_t kNoLookAhead = std::string_view::npos;
 }  // namespace
 
 LineInput::~LineInput() {
@@ -43,20 +43,14 @@ bool LineInput::Open(const std::string& path) {
   return true;
 }
 
-void LineInput::OpenText(std::string_view text, bool lastLineLooksAhead) {
+void LineInput::OpenText(std::string_view text, std::size_t lookAheadFrom) {
   Close();
   fromText_ = true;
   data_ = text.data();
   len_ = text.size();
-  eof_ = failed_ = stopped_ = false;
-  if (lastLineLooksAhead && len_ > 0) {
-    // The start of the last line: after the last break that is not the text's own end.
-    std::size_t start = 0;
-    for (std::size_t next = 0; (next = NextLineStart(text, start)) < len_;) {
-      start = next;
-    }
-    lookAheadStart_ = start;
-  }
+  eof_ = true;  // nothing follows the text
+  failed_ = stopped_ = false;
+  lookAheadStart_ = lookAheadFrom;
 }
 
 void LineInput::Close() {

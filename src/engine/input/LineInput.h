@@ -22,10 +22,10 @@ class LineInput {
   // Opens a regular file for reading. False for a missing file, a folder, a device or pipe,
   // no access, or an empty name; the input is then closed.
   bool Open(const std::string& path);
-  // Reads the lines of `text`, which must outlive the reading. With `lastLineLooksAhead` the
-  // last line of the text belongs to what follows it: it can be read once, and giving it back
-  // ends the input instead.
-  void OpenText(std::string_view text, bool lastLineLooksAhead = false);
+  // Reads the lines of `text`, which must outlive the reading. A line that starts at or after
+  // `lookAheadFrom` belongs to what follows: it can be read once, and giving it back ends the
+  // input instead.
+  void OpenText(std::string_view text, std::size_t lookAheadFrom = std::string_view::npos);
   void Close();
   bool IsOpen() const { return file_ != nullptr || fromText_; }
 

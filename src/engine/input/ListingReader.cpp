@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "engine/text/LineBreaks.h"
 #include "engine/text/LineText.h"
 #include "engine/text/NumberText.h"
 #include "engine/text/TextColumns.h"
@@ -86,6 +87,38 @@ class ListingReader : public PointReader {
     } while (IsDashMarked(line_) || IsBlank(line_));
     input_.UnreadLine();
     return true;
+  }
+
+  // After a dash-marked line the reader takes continuation lines, or a page break ends there,
+  // until the next point line; a "*" line opens a page break that only a dash-marked line
+  // ends. So a chunk starts at the first point line after a dash-marked line with no "*" line
+  // between them; its reader reads that line as the end of the point before it.
+  std::size_t ChunkStart(std::string_view text, std::size_t from) const override {
+    bool afterDashes = false;
+    for (std::size_t start = NextLineStart(text, from); start != std::string_view::npos;) {
+      const TextLine line = LineAt(text, start);
+      if (line.next == std::string_view::npos) {
+        break;
+      }
+      if (!afterDashes) {
+        afterDashes = IsDashMarked(line.text);
+      } else if (CharAt(line.text, 1) == '*') {
+        afterDashes = false;
+      } else if (!IsContinuation(line.text)) {
+        return start;
+      }
+      start = line.next;
+    }
+    return std::string_view::npos;
+  }
+
+  bool ReadsIntoNextChunk() const override { return true; }
+
+  std::unique_ptr<PointReader> CopyForChunk() const override {
+    auto copy = std::make_unique<ListingReader>(detection_);
+    copy->xFirst_ = xFirst_;
+    copy->columns_ = columns_;
+    return copy;
   }
 
   // The next point line with its continuation lines; the line after them is left unread, so

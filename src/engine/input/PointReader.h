@@ -49,6 +49,19 @@ class PointReader {
 
   const Detection& Layout() const { return detection_; }
 
+  // Reading a file in chunks of whole lines, each chunk by a reader of its own (see
+  // ChunkedConversion). A chunk starts at a line where this reader, having read everything
+  // before it, stands as it does when Start() has returned or a chunk has started: such a line
+  // at or after `from` in `text` (never at 0), or npos when the text holds none that ends in it.
+  virtual std::size_t ChunkStart(std::string_view text, std::size_t from) const = 0;
+  // Whether the record read last in a chunk ends only at the next chunk's first line, which the
+  // chunk's reader then reads as well.
+  virtual bool ReadsIntoNextChunk() const { return false; }
+  // A reader in the state this one had when Start() returned, with no input open.
+  virtual std::unique_ptr<PointReader> CopyForChunk() const = 0;
+  // With a chunk's text just opened: moves to its first point, for a chunk but the file's first.
+  virtual void StartChunk() {}
+
  protected:
   explicit PointReader(const Detection& detection) : detection_(detection) {}
 

@@ -1,12 +1,19 @@
 // The SDMS reader: one record of coded lines per point, its lines kept in rawText.
 #include "engine/input/SdmsReader.h"
 
+#include "engine/text/LineBreaks.h"
 #include "engine/text/NumberText.h"
 #include "engine/text/TextColumns.h"
 
 namespace velkora {
 
 namespace {
+
+// A line that, without its blanks, begins with "AC" ends the record before it and opens the
+// next one.
+bool OpensRecord(std::string_view line) {
+  return Left(Trim(line), 2) == "AC";
+}
 
 // Applies one trimmed, non-empty record line to the point. A doubled-letter coordinate
 // counts only while the record has not set that coordinate to something other than 0.
@@ -42,6 +49,35 @@ class SdmsReader : public PointReader {
     return false;
   }
 
+  // A chunk starts at a line that opens a record; its reader reads that line as the end of
+  // the record before it.
+  std::size_t ChunkStart(std::string_view text, std::size_t from) const override {
+    for (std::size_t start = NextLineStart(text, from); start != std::string_view::npos;) {
+      const TextLine line = LineAt(text, start);
+      if (line.next == std::string_view::npos) {
+        break;
+      }
+      if (OpensRecord(line.text)) {
+        return start;
+      }
+      start = line.next;
+    }
+    return std::string_view::npos;
+  }
+
+  bool ReadsIntoNextChunk() const override { return true; }
+
+  std::unique_ptr<PointReader> CopyForChunk() const override {
+    auto copy = std::make_unique<SdmsReader>(detection_);
+    copy->acLine_ = acLine_;
+    return copy;
+  }
+
+  void StartChunk() override {
+    input_.ReadLine(line_);
+    acLine_.assign(Trim(line_));
+  }
+
   ReadItem Next() override {
     for (;;) {
       if (input_.AtEnd()) {
@@ -70,7 +106,7 @@ class SdmsReader : public PointReader {
       if (line.empty()) {
         continue;
       }
-      if (Left(line, 2) == "AC") {
+      if (OpensRecord(line)) {
         acLine_.assign(line);
         break;
       }

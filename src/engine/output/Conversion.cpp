@@ -27,20 +27,20 @@ ConversionOutcome WhyItEnded(const PointSink& sink, const LineInput& input, bool
 
 }  // namespace
 
-FileConversion ConvertFile(PointReader& reader, const TransformFactors& factors, PointSink& sink,
-                           std::int64_t runPointsBefore, const ProgressReport& progress) {
-  FileConversion result;
-  // Progress goes by lines read, so that a long file of comments or invalid lines keeps the
-  // window painting and can be cancelled too.
-  LineInput& input = reader.Input();
-  input.SetLineHook(
-      [&] { return !sink.Failed() && (!progress || progress(runPointsBefore + result.points)); },
-      kProgressInterval);
-
+void ConvertPoints(PointReader& reader, const TransformFactors& factors, PointSink& sink,
+                   LoopEnd& end, std::vector<ItemMark>* marks) {
   const InputLayout source = reader.Layout().layout;
   const bool keepsComments = sink.KeepsCommentsOf(source);
-  bool outOfRange = false;
-  for (ReadItem item; (item = reader.Next()) != ReadItem::kEnd;) {
+  const LineInput& input = reader.Input();
+  const std::uint64_t linesBefore = input.LinesRead();
+  for (;;) {
+    const ReadItem item = reader.Next();
+    if (marks != nullptr) {
+      marks->push_back({input.LinesRead() - linesBefore, end.points});
+    }
+    if (item == ReadItem::kEnd) {
+      return;
+    }
     if (item == ReadItem::kComment) {
       if (keepsComments) {
         sink.PutComment(reader.Comment());
@@ -52,17 +52,33 @@ FileConversion ConvertFile(PointReader& reader, const TransformFactors& factors,
     point.newX = moved.x;
     point.newY = moved.y;
     if (!IsWritablePoint(point)) {
-      outOfRange = true;
-      result.outOfRangePoint = point.pointNum;
-      break;
+      end.outOfRange = true;
+      end.outOfRangePoint = point.pointNum;
+      return;
     }
     sink.Put(point, source);
-    ++result.points;
+    ++end.points;
   }
+}
+
+FileConversion ConvertFile(PointReader& reader, const TransformFactors& factors, PointSink& sink,
+                           std::int64_t runPointsBefore, const ProgressReport& progress,
+                           std::uint64_t linesBefore) {
+  // Progress goes by lines read, so that a long file of comments or invalid lines keeps the
+  // window painting and can be cancelled too.
+  LineInput& input = reader.Input();
+  LoopEnd end;
+  input.SetLineHook(
+      [&] { return !sink.Failed() && (!progress || progress(runPointsBefore + end.points)); },
+      kProgressInterval, linesBefore);
+  ConvertPoints(reader, factors, sink, end);
   input.SetLineHook(nullptr, 0);
   sink.Drain();
 
-  result.outcome = WhyItEnded(sink, input, outOfRange);
+  FileConversion result;
+  result.points = end.points;
+  result.outOfRangePoint = end.outOfRangePoint;
+  result.outcome = WhyItEnded(sink, input, end.outOfRange);
   return result;
 }
 

@@ -8,6 +8,11 @@ namespace {
 constexpr std::size_t kFlushSize = 1 << 16;
 }  // namespace
 
+void TextSink::PutComment(std::string_view line) {
+  text_ += line;
+  text_ += kLineEnd;
+}
+
 void StreamSink::Put(const PointRecord& point, InputLayout source) {
   writer_.Write(point, source, buffer_);
   FlushWhenFull();
@@ -24,19 +29,28 @@ void StreamSink::PutText(std::string_view text) {
   FlushWhenFull();
 }
 
+void StreamSink::WriteText(std::string_view text) {
+  Drain();
+  WriteOut(text);
+}
+
 void StreamSink::FlushWhenFull() {
   if (buffer_.size() >= kFlushSize) {
     Drain();
   }
 }
 
-// Straight to the stream's buffer: a short write marks the stream bad, as ostream::write would.
 void StreamSink::Drain() {
-  const auto size = static_cast<std::streamsize>(buffer_.size());
-  if (size > 0 && stream_.good() && stream_.rdbuf()->sputn(buffer_.data(), size) != size) {
+  WriteOut(buffer_);
+  buffer_.clear();
+}
+
+// Straight to the stream's buffer: a short write marks the stream bad, as ostream::write would.
+void StreamSink::WriteOut(std::string_view text) {
+  const auto size = static_cast<std::streamsize>(text.size());
+  if (size > 0 && stream_.good() && stream_.rdbuf()->sputn(text.data(), size) != size) {
     stream_.setstate(std::ios::badbit);
   }
-  buffer_.clear();
 }
 
 }  // namespace velkora

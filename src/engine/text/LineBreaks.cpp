@@ -52,17 +52,18 @@ const char* FindLineBreak(const char* at, const char* end) {
   return at;
 }
 
-std::size_t NextLineStart(std::string_view text, std::size_t from) {
+TextLine LineAt(std::string_view text, std::size_t from) {
   if (from >= text.size()) {
-    return std::string_view::npos;
+    return {};
   }
   const char* const end = text.data() + text.size();
   const char* const found = FindLineBreak(text.data() + from, end);
-  if (found == end || (*found == '\r' && found + 1 == end)) {
-    return std::string_view::npos;
-  }
   const auto at = static_cast<std::size_t>(found - text.data());
-  return *found == '\r' && found[1] == '\n' ? at + 2 : at + 1;
+  TextLine line{text.substr(from, at - from)};
+  if (found != end && !(*found == '\r' && found + 1 == end)) {
+    line.next = *found == '\r' && found[1] == '\n' ? at + 2 : at + 1;
+  }
+  return line;
 }
 
 }  // namespace velkora
