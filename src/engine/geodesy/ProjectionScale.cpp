@@ -2,12 +2,12 @@
 // and the elevation factor, each step refusing with its own message.
 #include "engine/geodesy/ProjectionScale.h"
 
-#include <charconv>
 #include <cmath>
 #include <numbers>
 
 #include "engine/geodesy/ElevationFactor.h"
 #include "engine/geodesy/ProjCrs.h"
+#include "engine/text/NumberText.h"
 
 namespace velkora {
 
@@ -18,9 +18,7 @@ namespace {
 constexpr double kLargestConformalDistortion = 1e-6;
 
 std::string Decimal(double value) {
-  char text[64];
-  const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 6);
-  return std::string(text, end.ptr);
+  return FixedForm(value, 6);
 }
 
 bool InputsAreFinite(const ProjectionScaleRequest& request) {

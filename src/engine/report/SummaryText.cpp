@@ -186,17 +186,7 @@ void AppendCalculationBlock(std::string& report, const TransformFactors& factors
                            SignedAmount(factors.deltaY, kControlDecimals));
   }
   if (factors.doRotate) {
-    const AngleText angle = FormatAngle(factors.rotationAngle);
-    std::string line = "  Rotate Angle = Source Direction ";
-    line += Left(angle.display, 1);
-    line += ' ';
-    line += GeneralForm(std::fabs(ReadNumber(angle.degrees)));
-    line += '^';
-    line += Right("0" + angle.minutes, 2);
-    line += '\'';
-    line += Right("0" + angle.seconds, 5);
-    line += '"';
-    AppendLine(report, line);
+    AppendLine(report, "  Rotate Angle = Source Direction " + ReportAngle(factors.rotationAngle));
   }
   if (factors.doScale) {
     AppendLine(report, "  Scale Factor = Source Distance  * " + GeneralForm(factors.scaleFactor));
