@@ -159,6 +159,7 @@ RunRequest RequestFromForm(const MainForm& form) {
   }
   request.controlPoints = ControlPointsOf(form);
   request.factors = {form.txtDX.text, form.txtDY.text, form.txtDR.text, form.txtDS.text};
+  request.dz = form.txtDZ.text;
   request.ignoreRotation = form.ignoreDR.checked != 0;
   request.ignoreScaling = form.ignoreDS.checked != 0;
   request.suppressZeroElevations = form.chkSuppress.checked != 0;

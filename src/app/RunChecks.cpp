@@ -23,9 +23,10 @@ struct NumberBox {
 // into degrees, minutes and seconds, must not start a run.
 std::optional<RunRefusal> RefuseUnreadableBox(const RunRequest& request) {
   const ControlPointText& pivot = request.controlPoints[0];
-  const std::array<NumberBox, 4> shiftAndPivot = {{
+  const std::array<NumberBox, 5> shiftAndPivot = {{
       {request.factors.dx, "txtDX", "Translation X is not valid."},
       {request.factors.dy, "txtDY", "Translation Y is not valid."},
+      {request.dz, "txtDZ", "Translation Z is not valid."},
       {pivot.x, "SPPX", "Pivot point X is not valid."},
       {pivot.y, "SPPY", "Pivot point Y is not valid."},
   }};
@@ -48,6 +49,7 @@ TransformFactors FactorsOf(const RunRequest& request) {
   factors.deltaX = ReadNumber(request.factors.dx);
   factors.deltaY = ReadNumber(request.factors.dy);
   factors.doTranslate = factors.deltaX != 0 || factors.deltaY != 0;
+  factors.deltaZ = ReadNumber(request.dz);
 
   factors.sourcePivotX = ReadNumber(request.controlPoints[0].x);
   factors.sourcePivotY = ReadNumber(request.controlPoints[0].y);
@@ -71,12 +73,13 @@ TransformFactors FactorsOf(const RunRequest& request) {
   return factors;
 }
 
-OutputSettings OutputOf(const RunRequest& request) {
+OutputSettings OutputOf(const RunRequest& request, const TransformFactors& factors) {
   const OutputChoice choice = OutputChoiceOf(*request.outputEntry);
   OutputSettings output;
   output.layout = choice.layout;
   output.delimiter = choice.delimiter;
   output.suppressZeroElevations = request.suppressZeroElevations;
+  output.deltaZ = factors.deltaZ;
   return output;
 }
 
@@ -95,11 +98,11 @@ std::variant<RunPlan, RunRefusal> CheckRun(const RunRequest& request) {
   if (std::optional<RunRefusal> refusal = RefuseUnreadableBox(request)) {
     return *refusal;
   }
-  RunPlan plan{request.inputs, request.outputPath, OutputOf(request), FactorsOf(request),
+  const TransformFactors factors = FactorsOf(request);
+  RunPlan plan{request.inputs, request.outputPath, OutputOf(request, factors), factors,
                request.oneThread};
-  const TransformFactors& factors = plan.factors;
   if (!factors.doRotate && !factors.doScale) {
-    if (factors.doTranslate) {
+    if (factors.doTranslate || factors.deltaZ != 0) {
       return plan;
     }
     return RunRefusal{"No computation has been specified.", "txtDX"};

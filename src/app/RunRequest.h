@@ -20,6 +20,7 @@ struct RunRequest {
   std::optional<std::size_t> outputEntry;  // index of kOutputFormatNames; none when not chosen
   ControlPointTexts controlPoints;         // the source pivot's X and Y are the run's pivot
   FactorTexts factors;                     // shift, angle and scale as typed
+  std::string dz;                          // the vertical shift as typed
   bool ignoreRotation = false;             // "No Rotation" ticked
   bool ignoreScaling = false;              // "No Scaling" ticked
   bool suppressZeroElevations = true;

@@ -50,6 +50,7 @@ CommandSpec ConvertSpec() {
           "      --pairs 1:101,2:102,3:103,4:104 --report job-report.txt survey.txt\n"
           "--pairs and --pairs-file fit the factors to many control pairs as velkora-cli fit\n"
           "does; the report then carries the residual table.\n"
+          "With --dz, an elevation of 0 (none) stays 0.\n"
           "Exit status: 0 when the run completed, 1 when it was refused, declined or failed,\n"
           "2 on a usage error.\n",
       .options =
@@ -58,6 +59,7 @@ CommandSpec ConvertSpec() {
               {"format", true, "the output layout, e.g. -f \"Geopak Delimited ;\" or -f 1"},
               {"dx", true, "shift along X, e.g. --dx -12.5"},
               {"dy", true, "shift along Y, e.g. --dy 250"},
+              {"dz", true, "shift of every elevation written, e.g. --dz 0.35"},
               {"angle", true, "rotation as DD.MMSSss or \"DD MM SS\", e.g. --angle \"-12 30 00\""},
               {"scale", true, "scale factor about the source pivot, e.g. --scale 1.0002"},
               {"no-rotation", false, "tick \"No Rotation\": the angle given is not applied"},
@@ -169,7 +171,7 @@ std::optional<int> FillFactorSources(const CliArguments& parsed, Session& sessio
 void TypeFactors(const CliArguments& parsed, RunRequest& request) {
   FactorTexts& factors = request.factors;
   for (auto [option, text] :
-       {std::pair{"dx", &factors.dx}, std::pair{"dy", &factors.dy},
+       {std::pair{"dx", &factors.dx}, std::pair{"dy", &factors.dy}, std::pair{"dz", &request.dz},
         std::pair{"angle", &factors.angle}, std::pair{"scale", &factors.scale}}) {
     if (const std::optional<std::string> typed = parsed.Value(option)) {
       *text = *typed;

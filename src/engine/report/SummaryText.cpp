@@ -185,6 +185,10 @@ void AppendCalculationBlock(std::string& report, const TransformFactors& factors
     AppendLine(report, "  Y Coordinate = Source Y Coord.  " +
                            SignedAmount(factors.deltaY, kControlDecimals));
   }
+  if (factors.deltaZ != 0) {
+    AppendLine(report, "  Z Coordinate = Source Z Coord.  " +
+                           SignedAmount(factors.deltaZ, kControlDecimals));
+  }
   if (factors.doRotate) {
     AppendLine(report, "  Rotate Angle = Source Direction " + ReportAngle(factors.rotationAngle));
   }
