@@ -140,6 +140,7 @@ RunOutcome RunConversion(Session& session, const RunRequest& request, Prompter& 
   summary.header = session.header;
   summary.controlPoints = request.controlPoints;
   summary.factors = plan.factors;
+  summary.projectionBlock = ProjectionBlockFor(session.projectionScale, request);
   summary.fitTable = FitTableFor(session.fittedFactors, request);
   summary.output.path = plan.outputPath;
   const RunResult result = WriteOutput(session, plan, summary, prompter, progress);

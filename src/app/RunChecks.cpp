@@ -113,6 +113,13 @@ std::variant<RunPlan, RunRefusal> CheckRun(const RunRequest& request) {
   return RunRefusal{"Pivot point coordinates must be entered.", "SPPX"};
 }
 
+std::string ProjectionBlockFor(const ProjectionScaleUse& used, const RunRequest& request) {
+  if (used.scaleText.empty() || request.factors.scale != used.scaleText || request.ignoreScaling) {
+    return {};
+  }
+  return ProjectionReportBlock(used.request, used.scale, used.direction);
+}
+
 std::string FitTableFor(const FittedFactors& fitted, const RunRequest& request) {
   const ControlPointText& pivot = request.controlPoints[0];
   const bool unchanged = !fitted.residualTable.empty() && pivot.x == fitted.sourcePivotX &&

@@ -18,10 +18,12 @@
 #include "cli/ControlPointOptions.h"
 #include "cli/ProgramStart.h"
 #include "cli/ProgressLine.h"
+#include "cli/ProjectionOptions.h"
 #include "cli/RunPrompter.h"
 #include "engine/points/Layouts.h"
 #include "engine/report/ReportSaving.h"
 #include "engine/settings/HeaderDefaults.h"
+#include "engine/text/NumberText.h"
 #include "engine/text/TextColumns.h"
 
 namespace velkora::cli {
@@ -50,6 +52,11 @@ CommandSpec ConvertSpec() {
           "      --pairs 1:101,2:102,3:103,4:104 --report job-report.txt survey.txt\n"
           "--pairs and --pairs-file fit the factors to many control pairs as velkora-cli fit\n"
           "does; the report then carries the residual table.\n"
+          "--crs with --grid-to-ground or --ground-to-grid sets the scale from the projection\n"
+          "as velkora-cli scale-factor computes it, at --at or else at the source pivot; the\n"
+          "source pivot is the --at point when none is given. The report then describes it:\n"
+          "  velkora-cli convert -o ground.txt -f 0 --crs EPSG:2227 \\\n"
+          "      --at 6229522.73,1948852.78 --elevation 4245.17 --grid-to-ground survey.txt\n"
           "With --dz, an elevation of 0 (none) stays 0.\n"
           "Exit status: 0 when the run completed, 1 when it was refused, declined or failed,\n"
           "2 on a usage error.\n",
@@ -71,6 +78,9 @@ CommandSpec ConvertSpec() {
     spec.options.push_back(option);
   }
   for (const OptionSpec& option : ControlPairOptions()) {
+    spec.options.push_back(option);
+  }
+  for (const OptionSpec& option : ProjectionOptions()) {
     spec.options.push_back(option);
   }
   spec.options.insert(
@@ -166,8 +176,7 @@ std::optional<int> FillFactorSources(const CliArguments& parsed, Session& sessio
   return std::nullopt;
 }
 
-// The factors typed override what control points or pairs gave; "No Rotation" and "No
-// Scaling" can be ticked only while their box holds text.
+// The factors typed override what control points or pairs gave.
 void TypeFactors(const CliArguments& parsed, RunRequest& request) {
   FactorTexts& factors = request.factors;
   for (auto [option, text] :
@@ -177,8 +186,36 @@ void TypeFactors(const CliArguments& parsed, RunRequest& request) {
       *text = *typed;
     }
   }
-  request.ignoreRotation = parsed.HasFlag("no-rotation") && !Trim(factors.angle).empty();
-  request.ignoreScaling = parsed.HasFlag("no-scaling") && !Trim(factors.scale).empty();
+}
+
+// The scale from the projection, as "Use This Scale" puts it into the scale box; an empty
+// source pivot becomes the grid point.
+std::optional<int> UseProjectionOptions(const CliArguments& parsed, Session& session,
+                                        RunRequest& request, Prompter& prompter) {
+  if (!HasProjectionOptions(parsed)) {
+    return std::nullopt;
+  }
+  if (parsed.Value("scale")) {
+    return ReportUsageError("--crs sets the scale; it cannot be combined with --scale");
+  }
+  ControlPointText& pivot = request.controlPoints[0];
+  const ProjectionScaleOrExit computed = ProjectionScaleFromOptions(parsed, &pivot, true, prompter);
+  if (computed.exitCode) {
+    return computed.exitCode;
+  }
+  if (Trim(pivot.x).empty() && Trim(pivot.y).empty()) {
+    pivot.x = GeneralForm(computed.use->request.x);
+    pivot.y = GeneralForm(computed.use->request.y);
+  }
+  request.factors.scale = computed.use->scaleText;
+  session.projectionScale = *computed.use;
+  return std::nullopt;
+}
+
+// "No Rotation" and "No Scaling" can be ticked only while their box holds text.
+void TickIgnoreBoxes(const CliArguments& parsed, RunRequest& request) {
+  request.ignoreRotation = parsed.HasFlag("no-rotation") && !Trim(request.factors.angle).empty();
+  request.ignoreScaling = parsed.HasFlag("no-scaling") && !Trim(request.factors.scale).empty();
 }
 
 // The input files as the window's list takes them: duplicates are skipped, a file that cannot
@@ -241,6 +278,11 @@ int RunConvertCommand(const CommandArguments& args) {
     request.factors = CalculateFactors(request.controlPoints);
   }
   TypeFactors(parsed, request);
+  if (const std::optional<int> exitCode =
+          UseProjectionOptions(parsed, session, request, prompter)) {
+    return *exitCode;
+  }
+  TickIgnoreBoxes(parsed, request);
   request.outputPath = *output;
   request.outputEntry = *formatEntry;
   request.suppressZeroElevations = !parsed.HasFlag("keep-zero-elevations");

@@ -39,6 +39,7 @@
 #include "desktop/FitDialog.h"
 #include "desktop/HeaderDialog.h"
 #include "desktop/PointBrowserDialog.h"
+#include "desktop/ProjectionScaleDialog.h"
 #include "desktop/ReportWindow.h"
 #include "desktop/RunProgressView.h"
 #include "engine/points/Layouts.h"
@@ -130,6 +131,9 @@ constexpr ControlRow kControls[] = {
     {kFrame, "Frame7", "Scale", nullptr, 4080, 5400, 1455, 1335},
     {kBox, "txtDS", "", nullptr, 120, 240, 1215, 285, "Frame7"},
     {kCheck, "ignoreDS", "", "Check to skip scale factor calculation.", 120, 600, 1275, 285,
+     "Frame7"},
+    {kButton, "btnProjection", "Projection...",
+     "Compute the grid-to-ground scale from a projection at the project site.", 120, 945, 1215, 315,
      "Frame7"},
     {kLine, "", "", nullptr, 240, 6840, kLineWidth, 30},
 
@@ -270,6 +274,7 @@ void MainWindow::BuildMenus() {
   addEntry(report, "mnuRptClr", "Clear Report Contents");
   addSeparator(report, "sepFit");
   addEntry(report, "mnuFitPairs", "Fit From Control Pairs...");
+  addEntry(report, "mnuProjection", "Scale From Projection...");
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
@@ -376,6 +381,9 @@ void MainWindow::ConnectCommands() {
           &MainWindow::ShowAboutBox);
   connect(findChild<QAction*>(QStringLiteral("mnuFitPairs")), &QAction::triggered, this,
           &MainWindow::ShowFitDialog);
+  connect(findChild<QPushButton*>(QStringLiteral("btnProjection")), &QPushButton::clicked, this,
+          &MainWindow::ShowProjectionDialog);
+  pressOnTrigger("mnuProjection", "btnProjection");
   // "Clear All" forgets the pairs of the fit last used, as it forgets the control points.
   connect(findChild<QPushButton*>(QStringLiteral("btnClr")), &QPushButton::clicked, this,
           [this] { Report().SetFitPairs({}); });
@@ -387,14 +395,14 @@ void MainWindow::ConnectCommands() {
 }
 
 void MainWindow::SetTabOrder() {
-  const std::array<const char*, 37> order = {
-      "rFileName",   "btnGetRName", "SPPN",        "SPPX",      "SPPY",     "btnSPP",
-      "SRPN",        "SRPX",        "SRPY",        "btnSRP",    "DPPN",     "DPPX",
-      "DPPY",        "btnDPP",      "DRPN",        "DRPX",      "DRPY",     "btnDRP",
-      "compDeltas",  "btnListClr",  "loadedFiles", "btnAdd",    "txtDX",    "txtDY",
-      "txtDZ",       "txtDR",       "ignoreDR",    "txtDS",     "ignoreDS", "oFileName",
-      "btnGetOName", "outFormat",   "chkSuppress", "btnHeader", "btnClr",   "btnCompute",
-      "btnExit"};
+  const std::array<const char*, 38> order = {
+      "rFileName",  "btnGetRName", "SPPN",        "SPPX",        "SPPY",      "btnSPP",
+      "SRPN",       "SRPX",        "SRPY",        "btnSRP",      "DPPN",      "DPPX",
+      "DPPY",       "btnDPP",      "DRPN",        "DRPX",        "DRPY",      "btnDRP",
+      "compDeltas", "btnListClr",  "loadedFiles", "btnAdd",      "txtDX",     "txtDY",
+      "txtDZ",      "txtDR",       "ignoreDR",    "txtDS",       "ignoreDS",  "btnProjection",
+      "oFileName",  "btnGetOName", "outFormat",   "chkSuppress", "btnHeader", "btnClr",
+      "btnCompute", "btnExit"};
   QWidget* previous = nullptr;
   for (const char* name : order) {
     auto* widget = findChild<QWidget*>(Name(name));
@@ -548,6 +556,12 @@ void MainWindow::ShowHeaderDialog() {
 void MainWindow::ShowAboutBox() {
   AboutDialog about(prompter_, this);
   about.exec();
+}
+
+void MainWindow::ShowProjectionDialog() {
+  ProjectionScaleDialog dialog(session_, form_, prompter_, this);
+  connect(&dialog, &ProjectionScaleDialog::ScaleUsed, this, &MainWindow::ShowForm);
+  dialog.exec();
 }
 
 void MainWindow::ShowFitDialog() {

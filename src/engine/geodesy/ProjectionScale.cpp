@@ -122,6 +122,18 @@ ProjectionScaleOutcome Refusal(std::string error) {
 
 }  // namespace
 
+CrsDescription DescribeCrs(const std::string& crs) {
+  const proj::Context context = proj::OpenQuietContext();
+  proj::Object whole;
+  proj::Object grid;
+  ProjectionScale scale;
+  const StepError error = ReadGrid(context.get(), crs, whole, grid, scale);
+  if (!error.empty()) {
+    return {{}, {}, error};
+  }
+  return {scale.crsName, scale.unitName, {}};
+}
+
 ProjectionScaleOutcome ComputeProjectionScale(const ProjectionScaleRequest& request) {
   if (!InputsAreFinite(request)) {
     return Refusal("the grid point, elevation and geoid separation must be finite numbers");

@@ -52,6 +52,15 @@ struct ProjectionScaleOutcome {
 // each call works in its own PROJ context. Independent of the process locale.
 ProjectionScaleOutcome ComputeProjectionScale(const ProjectionScaleRequest& request);
 
+// A CRS's name and linear unit from PROJ's database, or the message ComputeProjectionScale
+// would refuse it with; for showing what a typed code names before a point is given.
+struct CrsDescription {
+  std::string name;
+  std::string unitName;
+  std::string error;  // empty when the CRS is a projected one
+};
+CrsDescription DescribeCrs(const std::string& crs);
+
 // How far beyond the CRS's published area of use (a latitude-longitude box) a point may lie.
 inline constexpr double kAreaOfUseMarginDegrees = 0.1;
 

@@ -262,6 +262,7 @@ std::string SummaryText(const RunSummary& run) {
     AppendControlTable(report, run.controlPoints);
   }
   AppendCalculationBlock(report, run.factors);
+  report += run.projectionBlock;
   report += run.fitTable;
   AppendLine(report, "");
   AppendLine(report, "Input File List");
