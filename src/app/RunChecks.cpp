@@ -19,8 +19,8 @@ struct NumberBox {
   const char* refusal;
 };
 
-// A number box holding a comma that is not a grouped number, or an angle that cannot be split
-// into degrees, minutes and seconds, must not start a run.
+}  // namespace
+
 std::optional<RunRefusal> RefuseUnreadableBox(const RunRequest& request) {
   const ControlPointText& pivot = request.controlPoints[0];
   const std::array<NumberBox, 5> shiftAndPivot = {{
@@ -43,6 +43,8 @@ std::optional<RunRefusal> RefuseUnreadableBox(const RunRequest& request) {
   }
   return std::nullopt;
 }
+
+namespace {
 
 TransformFactors FactorsOf(const RunRequest& request) {
   TransformFactors factors;

@@ -11,6 +11,7 @@
 #include "app/FactorCommands.h"
 #include "app/FitCommands.h"
 #include "app/InputFileList.h"
+#include "app/ReverseFactors.h"
 #include "app/Startup.h"
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
@@ -57,6 +58,8 @@ CommandSpec ConvertSpec() {
           "source pivot is the --at point when none is given. The report then describes it:\n"
           "  velkora-cli convert -o ground.txt -f 0 --crs EPSG:2227 \\\n"
           "      --at 6229522.73,1948852.78 --elevation 4245.17 --grid-to-ground survey.txt\n"
+          "--reverse turns the factors given into those that undo them: a file converted with\n"
+          "the same options and --reverse comes back to its coordinates.\n"
           "With --dz, an elevation of 0 (none) stays 0.\n"
           "Exit status: 0 when the run completed, 1 when it was refused, declined or failed,\n"
           "2 on a usage error.\n",
@@ -86,6 +89,9 @@ CommandSpec ConvertSpec() {
   spec.options.insert(
       spec.options.end(),
       {
+          {"reverse", false,
+           "reverse the factors, as \"Reverse Factors\" does, to undo a conversion made with "
+           "them"},
           {"calculate", false,
            "compute the factors from the control points; --dx ... overwrite them"},
           {"keep-zero-elevations", false,
@@ -218,6 +224,22 @@ void TickIgnoreBoxes(const CliArguments& parsed, RunRequest& request) {
   request.ignoreScaling = parsed.HasFlag("no-scaling") && !Trim(request.factors.scale).empty();
 }
 
+// --reverse: the boxes as "Reverse Factors" leaves them; refused as a run would be.
+bool ReverseOnRequest(const CliArguments& parsed, Session& session, RunRequest& request,
+                      Prompter& prompter) {
+  if (!parsed.HasFlag("reverse")) {
+    return true;
+  }
+  const RunRequest before = request;
+  if (const std::optional<RunRefusal> refusal = ReverseFactorBoxes(request)) {
+    prompter.ShowMessage(Message{refusal->message, MessageIcon::kExclamation, MessageButtons::kOk,
+                                 kRunRefusedTitle});
+    return false;
+  }
+  ReverseProjectionScale(session.projectionScale, before, request);
+  return true;
+}
+
 // The input files as the window's list takes them: duplicates are skipped, a file that cannot
 // be opened or read is reported and left out.
 void AddInputFiles(const CliArguments& parsed, RunRequest& request, Prompter& prompter) {
@@ -283,6 +305,9 @@ int RunConvertCommand(const CommandArguments& args) {
     return *exitCode;
   }
   TickIgnoreBoxes(parsed, request);
+  if (!ReverseOnRequest(parsed, session, request, prompter)) {
+    return 1;
+  }
   request.outputPath = *output;
   request.outputEntry = *formatEntry;
   request.suppressZeroElevations = !parsed.HasFlag("keep-zero-elevations");

@@ -32,6 +32,7 @@
 #include "app/OutputSelection.h"
 #include "app/ReferenceFile.h"
 #include "app/ReportCommands.h"
+#include "app/ReverseFactors.h"
 #include "desktop/AboutDialog.h"
 #include "desktop/CommonView.h"
 #include "desktop/ControlTable.h"
@@ -275,6 +276,7 @@ void MainWindow::BuildMenus() {
   addSeparator(report, "sepFit");
   addEntry(report, "mnuFitPairs", "Fit From Control Pairs...");
   addEntry(report, "mnuProjection", "Scale From Projection...");
+  addEntry(report, "mnuReverse", "Reverse Factors");
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
@@ -384,6 +386,8 @@ void MainWindow::ConnectCommands() {
   connect(findChild<QPushButton*>(QStringLiteral("btnProjection")), &QPushButton::clicked, this,
           &MainWindow::ShowProjectionDialog);
   pressOnTrigger("mnuProjection", "btnProjection");
+  connect(findChild<QAction*>(QStringLiteral("mnuReverse")), &QAction::triggered, this,
+          [this] { Handle([this] { ReverseFactors(session_, form_, prompter_); }); });
   // "Clear All" forgets the pairs of the fit last used, as it forgets the control points.
   connect(findChild<QPushButton*>(QStringLiteral("btnClr")), &QPushButton::clicked, this,
           [this] { Report().SetFitPairs({}); });
