@@ -91,8 +91,8 @@ void FillSampleConversion(Session& session, MainForm& form, Prompter& prompter,
   form.outFormat.text = form.outFormat.items.front();
 }
 
-// The sample file's coordinates are North Carolina state plane feet near Charlotte: the dialog
-// computes the factors there, as a user would type them.
+// Read as North Carolina state plane feet, the sample file's coordinates lie south-west of
+// Charlotte: the dialog computes the factors there, as a user would type them.
 bool GrabProjectionDialog(Session& session, MainForm& form, Prompter& prompter, QWidget& window,
                           const QString& path) {
   ProjectionScaleDialog dialog(session, form, prompter, &window);
