@@ -89,9 +89,7 @@ CommandSpec ConvertSpec() {
   spec.options.insert(
       spec.options.end(),
       {
-          {"reverse", false,
-           "reverse the factors, as \"Reverse Factors\" does, to undo a conversion made with "
-           "them"},
+          {"reverse", false, "undo the factors given, as \"Reverse Factors\" does"},
           {"calculate", false,
            "compute the factors from the control points; --dx ... overwrite them"},
           {"keep-zero-elevations", false,

@@ -55,11 +55,9 @@ std::optional<int> ReadGridPoint(const CliArguments& parsed, const ControlPointT
 std::vector<OptionSpec> ProjectionOptions() {
   return {
       {"crs", true, "projected coordinate reference system, e.g. --crs EPSG:2227"},
-      {"at", true, "grid point X,Y where the factors are taken, e.g. --at 6229522.73,1948852.78"},
-      {"elevation", true, "elevation at the point, in the CRS's unit, e.g. --elevation 4245.17"},
-      {"geoid-separation", true,
-       "geoid height there (ellipsoid minus geoid), in the CRS's unit, e.g. "
-       "--geoid-separation -103.58"},
+      {"at", true, "grid point X,Y of the factors, e.g. --at 6229522.73,1948852.78"},
+      {"elevation", true, "elevation there, in the CRS's unit, e.g. --elevation 4245.17"},
+      {"geoid-separation", true, "geoid height there, e.g. --geoid-separation -103.58"},
       {kGridToGround, false, "scale grid coordinates to ground: scale = 1 / combined factor"},
       {kGroundToGrid, false, "scale ground coordinates to grid: scale = combined factor"},
   };
