@@ -31,6 +31,7 @@ void ConvertPoints(PointReader& reader, const TransformFactors& factors, PointSi
                    LoopEnd& end, std::vector<ItemMark>* marks) {
   const InputLayout source = reader.Layout().layout;
   const bool keepsComments = sink.KeepsCommentsOf(source);
+  const bool shiftsElevations = factors.deltaZ != 0;
   const LineInput& input = reader.Input();
   const std::uint64_t linesBefore = input.LinesRead();
   for (;;) {
@@ -51,6 +52,9 @@ void ConvertPoints(PointReader& reader, const TransformFactors& factors, PointSi
     const MovedPoint moved = factors.Apply(point.x, point.y);
     point.newX = moved.x;
     point.newY = moved.y;
+    if (shiftsElevations) {
+      point.elev = ShiftElevation(point.elev, factors.deltaZ);
+    }
     if (!IsWritablePoint(point)) {
       end.outOfRange = true;
       end.outOfRangePoint = point.pointNum;
