@@ -33,7 +33,7 @@ struct Chunk {
   std::string text;
   std::size_t length = 0;  // of the chunk's own lines
   // The conversion's result.
-  std::string output;
+  TextBuffer output;
   std::vector<ItemMark> marks;
   LoopEnd end;
   bool failed = false;  // the conversion could not finish (out of memory)
@@ -52,7 +52,7 @@ std::unique_ptr<PointReader> OpenChunk(const Chunk& chunk) {
 }
 
 void ConvertChunk(Chunk& chunk, PointWriter& writer) {
-  chunk.output.clear();
+  chunk.output.Clear();
   chunk.marks.clear();
   chunk.end = {};
   chunk.failed = false;
@@ -247,7 +247,7 @@ bool ChunkedConversion::Pool::Write(FileRun& run, Chunk& chunk) {
       return false;
     }
   }
-  run.sink.WriteText(chunk.output);
+  run.sink.WriteText(chunk.output.View());
   run.result.points += chunk.end.points;
   run.lines += lines;
   if (chunk.end.outOfRange) {
@@ -270,11 +270,11 @@ void ChunkedConversion::Pool::EndInChunk(FileRun& run, const Chunk& chunk, std::
   }
   const std::unique_ptr<PointReader> reader = OpenChunk(chunk);
   reader->Input().SetLineHook([] { return false; }, lastLine);
-  std::string text;
+  TextBuffer text;
   TextSink sink(*writer_, text);
   LoopEnd end;
   ConvertPoints(*reader, *chunk.factors, sink, end);
-  run.sink.WriteText(text);
+  run.sink.WriteText(text.View());
   run.sink.Drain();
   run.result.points += end.points;
   run.result.outOfRangePoint = end.outOfRangePoint;

@@ -6,22 +6,26 @@
 namespace velkora {
 namespace {
 
+// Room for the three numbers of a line, the separators around them and the line end.
+constexpr std::size_t kNumbersRoom = 3 * kRoundedTextCapacity + 8;
+
 class DelimitedWriter : public PointWriter {
  public:
   using PointWriter::PointWriter;
 
  protected:
   // Name, X and Y, each followed by a comma, then the elevation unless suppressed.
-  void StartLine(const PointRecord& point, std::string& out) const {
-    out += point.pointNum;
-    out += ',';
-    AppendRounded(out, point.newX, settings_.decimals);
-    out += ',';
-    AppendRounded(out, point.newY, settings_.decimals);
-    out += ',';
+  char* StartLine(const PointRecord& point, char* at) const {
+    at = PutText(at, point.pointNum);
+    *at++ = ',';
+    at = WriteRounded(at, point.newX, settings_.decimals);
+    *at++ = ',';
+    at = WriteRounded(at, point.newY, settings_.decimals);
+    *at++ = ',';
     if (!IsElevationSuppressed(point)) {
-      AppendRounded(out, point.elev, settings_.decimals);
+      at = WriteRounded(at, point.elev, settings_.decimals);
     }
+    return at;
   }
 };
 
@@ -29,21 +33,24 @@ class CommaDelimitedWriter : public DelimitedWriter {
  public:
   using DelimitedWriter::DelimitedWriter;
 
-  void Write(const PointRecord& point, InputLayout source, std::string& out) override {
-    const std::size_t start = out.size();
-    StartLine(point, out);
-    out += ',';
-    out += point.description;
-    out += ',';
-    out += point.feature;
-    if (source == InputLayout::kCommaDelimited && !point.rawText.empty()) {
-      out += ',';
-      out += point.rawText;
+  void Write(const PointRecord& point, InputLayout source, TextBuffer& out) override {
+    const bool keepsRawText = source == InputLayout::kCommaDelimited && !point.rawText.empty();
+    char* const start =
+        out.Room(point.pointNum.size() + point.description.size() + point.feature.size() +
+                 (keepsRawText ? point.rawText.size() : 0) + kNumbersRoom);
+    char* at = StartLine(point, start);
+    *at++ = ',';
+    at = PutText(at, point.description);
+    *at++ = ',';
+    at = PutText(at, point.feature);
+    if (keepsRawText) {
+      *at++ = ',';
+      at = PutText(at, point.rawText);
     }
-    while (out.size() > start && out.back() == ',') {
-      out.pop_back();
+    while (at > start && at[-1] == ',') {
+      --at;
     }
-    out += kLineEnd;
+    out.Commit(PutText(at, kLineEnd));
   }
 
   bool KeepsCommentsOf(InputLayout source) const override {
@@ -55,23 +62,24 @@ class GeopakDelimitedWriter : public DelimitedWriter {
  public:
   using DelimitedWriter::DelimitedWriter;
 
-  void Write(const PointRecord& point, InputLayout, std::string& out) override {
-    StartLine(point, out);
+  void Write(const PointRecord& point, InputLayout, TextBuffer& out) override {
+    char* at = StartLine(point, out.Room(point.pointNum.size() + point.description.size() +
+                                         point.feature.size() + kNumbersRoom));
     if (!point.feature.empty()) {
-      out += ',';
-      out += point.feature;
+      *at++ = ',';
+      at = PutText(at, point.feature);
       if (!point.description.empty()) {
-        out += settings_.delimiter;
-        out += point.description;
+        *at++ = settings_.delimiter;
+        at = PutText(at, point.description);
       }
     } else if (!point.description.empty()) {
-      out += settings_.delimiter;
-      out += point.description;
+      *at++ = settings_.delimiter;
+      at = PutText(at, point.description);
     } else {
-      out += ',';
-      out += settings_.delimiter;
+      *at++ = ',';
+      *at++ = settings_.delimiter;
     }
-    out += kLineEnd;
+    out.Commit(PutText(at, kLineEnd));
   }
 };
 

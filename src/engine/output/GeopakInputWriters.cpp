@@ -12,35 +12,36 @@ class GeopakInputWriter : public PointWriter {
   GeopakInputWriter(const OutputSettings& settings, GeopakInputOrder order)
       : PointWriter(settings), order_(order) {}
 
-  void Write(const PointRecord& point, InputLayout, std::string& out) override {
-    out += "STO POI ";
-    out += point.pointNum;
+  void Write(const PointRecord& point, InputLayout, TextBuffer& out) override {
+    char* at = out.Room(point.pointNum.size() + point.feature.size() + point.description.size() +
+                        3 * kRoundedTextCapacity + 48);
+    at = PutText(at, "STO POI ");
+    at = PutText(at, point.pointNum);
     if (order_ == GeopakInputOrder::kNorthingEasting) {
-      AppendCoordinate("  N ", point.newY, out);
-      AppendCoordinate("  E ", point.newX, out);
+      at = PutCoordinate(at, "  N ", point.newY);
+      at = PutCoordinate(at, "  E ", point.newX);
     } else {
-      AppendCoordinate("  X ", point.newX, out);
-      AppendCoordinate("  Y ", point.newY, out);
+      at = PutCoordinate(at, "  X ", point.newX);
+      at = PutCoordinate(at, "  Y ", point.newY);
     }
     if (!IsElevationSuppressed(point)) {
-      AppendCoordinate("  EL ", point.elev, out);
+      at = PutCoordinate(at, "  EL ", point.elev);
     }
     if (!point.feature.empty()) {
-      out += "  FEA ";
-      out += point.feature;
+      at = PutText(at, "  FEA ");
+      at = PutText(at, point.feature);
     }
     if (!point.description.empty()) {
-      out += "  DES \"";
-      out += point.description;
-      out += '"';
+      at = PutText(at, "  DES \"");
+      at = PutText(at, point.description);
+      *at++ = '"';
     }
-    out += kLineEnd;
+    out.Commit(PutText(at, kLineEnd));
   }
 
  private:
-  void AppendCoordinate(const char* label, double value, std::string& out) const {
-    out += label;
-    AppendRounded(out, value, settings_.decimals);
+  char* PutCoordinate(char* at, std::string_view label, double value) const {
+    return WriteRounded(PutText(at, label), value, settings_.decimals);
   }
 
   GeopakInputOrder order_;

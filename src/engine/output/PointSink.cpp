@@ -9,8 +9,8 @@ constexpr std::size_t kFlushSize = 1 << 16;
 }  // namespace
 
 void TextSink::PutComment(std::string_view line) {
-  text_ += line;
-  text_ += kLineEnd;
+  text_.Append(line);
+  text_.Append(kLineEnd);
 }
 
 void StreamSink::Put(const PointRecord& point, InputLayout source) {
@@ -19,13 +19,13 @@ void StreamSink::Put(const PointRecord& point, InputLayout source) {
 }
 
 void StreamSink::PutComment(std::string_view line) {
-  buffer_ += line;
-  buffer_ += kLineEnd;
+  buffer_.Append(line);
+  buffer_.Append(kLineEnd);
   FlushWhenFull();
 }
 
 void StreamSink::PutText(std::string_view text) {
-  buffer_ += text;
+  buffer_.Append(text);
   FlushWhenFull();
 }
 
@@ -35,14 +35,14 @@ void StreamSink::WriteText(std::string_view text) {
 }
 
 void StreamSink::FlushWhenFull() {
-  if (buffer_.size() >= kFlushSize) {
+  if (buffer_.Size() >= kFlushSize) {
     Drain();
   }
 }
 
 void StreamSink::Drain() {
-  WriteOut(buffer_);
-  buffer_.clear();
+  WriteOut(buffer_.View());
+  buffer_.Clear();
 }
 
 // Straight to the stream's buffer: a short write marks the stream bad, as ostream::write would.

@@ -28,7 +28,7 @@ class PointSink {
 // Writes each point with the output's writer into a text in memory.
 class TextSink : public PointSink {
  public:
-  TextSink(PointWriter& writer, std::string& text) : writer_(writer), text_(text) {}
+  TextSink(PointWriter& writer, TextBuffer& text) : writer_(writer), text_(text) {}
   TextSink(const TextSink&) = delete;
   TextSink& operator=(const TextSink&) = delete;
 
@@ -44,7 +44,7 @@ class TextSink : public PointSink {
 
  private:
   PointWriter& writer_;
-  std::string& text_;
+  TextBuffer& text_;
 };
 
 // Writes each point with the output's writer into a stream, through a buffer of some kilobytes.
@@ -72,7 +72,7 @@ class StreamSink : public PointSink {
 
   PointWriter& writer_;
   std::ostream& stream_;
-  std::string buffer_;
+  TextBuffer buffer_;
 };
 
 }  // namespace velkora

@@ -7,6 +7,7 @@
 #include "engine/output/OutputSettings.h"
 #include "engine/points/Layouts.h"
 #include "engine/points/PointRecord.h"
+#include "engine/text/TextBuffer.h"
 
 namespace velkora {
 
@@ -18,7 +19,7 @@ class PointWriter {
   // Appends the point's line or lines, each ending in CR LF, to `out`. `source` is the layout
   // the point was read in: a point written in its own layout keeps what the move does not
   // change. A writer is used by one thread at a time: it may keep a line buffer of its own.
-  virtual void Write(const PointRecord& point, InputLayout source, std::string& out) = 0;
+  virtual void Write(const PointRecord& point, InputLayout source, TextBuffer& out) = 0;
 
   // Whether the comment lines of a file read in `source` are copied into the output.
   virtual bool KeepsCommentsOf(InputLayout) const { return false; }
@@ -35,7 +36,7 @@ class PointWriter {
   OutputSettings settings_;
 };
 
-inline constexpr const char* kLineEnd = "\r\n";
+inline constexpr std::string_view kLineEnd = "\r\n";
 
 std::unique_ptr<PointWriter> MakePointWriter(const OutputSettings& settings);
 

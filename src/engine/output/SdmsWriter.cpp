@@ -10,17 +10,16 @@
 namespace velkora {
 namespace {
 
-void AppendTextLine(std::string& lines, std::string_view tag, std::string_view value) {
-  lines += tag;
-  lines += value;
-  lines += kLineEnd;
+void AppendTextLine(TextBuffer& lines, std::string_view tag, std::string_view value) {
+  char* const at = lines.Room(tag.size() + value.size() + kLineEnd.size());
+  lines.Commit(PutText(PutText(PutText(at, tag), value), kLineEnd));
 }
 
 class SdmsWriter : public PointWriter {
  public:
   using PointWriter::PointWriter;
 
-  void Write(const PointRecord& point, InputLayout source, std::string& out) override {
+  void Write(const PointRecord& point, InputLayout source, TextBuffer& out) override {
     if (source == InputLayout::kSdms) {
       PassRecordThrough(point, out);
     } else {
@@ -29,15 +28,14 @@ class SdmsWriter : public PointWriter {
   }
 
  private:
-  void AppendCoordinateLine(std::string& lines, std::string_view tag, double value) const {
-    lines += tag;
-    AppendRounded(lines, value, settings_.decimals);
-    lines += kLineEnd;
+  void AppendCoordinateLine(TextBuffer& lines, std::string_view tag, double value) const {
+    char* const at = lines.Room(tag.size() + kRoundedTextCapacity + kLineEnd.size());
+    lines.Commit(PutText(WriteRounded(PutText(at, tag), value, settings_.decimals), kLineEnd));
   }
 
   // Every item of the input record in order; the two coordinate items of either spelling come
   // out as "XC:" and "YC:" with the new values.
-  void PassRecordThrough(const PointRecord& point, std::string& lines) const {
+  void PassRecordThrough(const PointRecord& point, TextBuffer& lines) const {
     std::string_view rest = point.rawText;
     while (!rest.empty()) {
       const std::size_t end = rest.find(kSdmsItemEnd);
@@ -67,9 +65,8 @@ class SdmsWriter : public PointWriter {
     return ReadNumber(ColumnsFrom(item, 4));
   }
 
-  void BuildRecord(const PointRecord& point, std::string& lines) const {
-    lines += "AC:SS";
-    lines += kLineEnd;
+  void BuildRecord(const PointRecord& point, TextBuffer& lines) const {
+    AppendTextLine(lines, "AC:SS", "");
     AppendTextLine(lines, "PN:", point.pointNum);
     AppendCoordinateLine(lines, "XC:", point.newX);
     AppendCoordinateLine(lines, "YC:", point.newY);
