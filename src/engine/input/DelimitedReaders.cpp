@@ -1,7 +1,12 @@
 // Comma-delimited and Geopak-delimited readers.
 #include "engine/input/DelimitedReaders.h"
 
+#include <algorithm>
+#include <array>
+#include <cstring>
+
 #include "engine/input/LinePointReader.h"
+#include "engine/text/DigitWords.h"
 #include "engine/text/NumberText.h"
 #include "engine/text/TextColumns.h"
 
@@ -35,21 +40,90 @@ double TakeNumberUpToComma(std::string_view& rest) {
   return ReadNumber(TakeUpToComma(rest));
 }
 
+// The common comma-delimited line, read where it lies in a copy that can be read 24 bytes past
+// any of its characters: the bytes past its end are zeros, which neither a number nor a field
+// holds.
+constexpr std::size_t kShortLine = 64;
+
+class ShortLine {
+ public:
+  explicit ShortLine(std::string_view line) : line_(line) {
+    std::memcpy(text_.data(), line.data(), line.size());
+    std::memset(text_.data() + line.size(), 0, kSlack);
+  }
+
+  // The text before the next comma (the rest of the line without one); the rest starts after
+  // that comma.
+  std::string_view TakeField() {
+    std::size_t comma = at_;
+    for (;; comma += 8) {
+      const int found = FirstByteOf(LoadWord(text_.data() + comma), ',');
+      if (found < 8 || comma + 8 >= line_.size()) {
+        comma = std::min(comma + static_cast<std::size_t>(found), line_.size());
+        break;
+      }
+    }
+    return Advance(comma);
+  }
+
+  // The number of the next field, as ReadNumber reads it: plain digits with a point where they
+  // stand, anything else by ReadNumber.
+  double TakeNumber() {
+    const UnsignedDecimal plain = ReadUnsignedDecimal(text_.data() + at_);
+    const std::size_t end = at_ + plain.length;
+    if (plain.length > 0 && (end == line_.size() || text_[end] == ',')) {
+      Advance(end);
+      return plain.value;
+    }
+    return ReadNumber(TakeField());
+  }
+
+  std::string_view Rest() const { return line_.substr(at_); }
+
+ private:
+  static constexpr std::size_t kSlack = 24;
+
+  std::string_view Advance(std::size_t end) {
+    const std::string_view field = line_.substr(at_, end - at_);
+    at_ = std::min(end + 1, line_.size());
+    return field;
+  }
+
+  std::string_view line_;
+  std::array<char, kShortLine + kSlack> text_;
+  std::size_t at_ = 0;
+};
+
+void TakeShortCommaDelimitedLine(std::string_view line, PointRecord& point) {
+  ShortLine fields(line);
+  point.pointNum = Trim(fields.TakeField());
+  point.x = fields.TakeNumber();
+  point.y = fields.TakeNumber();
+  point.elev = fields.TakeNumber();
+  point.description = Trim(fields.TakeField());
+  point.feature = Trim(fields.TakeField());
+  point.rawText = Trim(fields.Rest());
+}
+
 void TakeCommaDelimitedFields(std::string_view line, PointRecord& point) {
+  if (line.size() <= kShortLine) {
+    TakeShortCommaDelimitedLine(line, point);
+    return;
+  }
   std::string_view rest = line;
-  AssignTrimmed(point.pointNum, TakeUpToComma(rest));
+  point.pointNum = Trim(TakeUpToComma(rest));
   point.x = TakeNumberUpToComma(rest);
   point.y = TakeNumberUpToComma(rest);
   point.elev = TakeNumberUpToComma(rest);
-  AssignTrimmed(point.description, TakeUpToComma(rest));
-  AssignTrimmed(point.feature, TakeUpToComma(rest));
-  AssignTrimmed(point.rawText, rest);
+  point.description = Trim(TakeUpToComma(rest));
+  point.feature = Trim(TakeUpToComma(rest));
+  point.rawText = Trim(rest);
 }
 
 void TakeGeopakDelimitedFields(std::string_view line, char delimiter, PointRecord& point) {
-  point.rawText.assign(line.data(), line.size());
+  point.rawText = line;
   std::string_view rest = line;
-  AssignTrimmed(point.pointNum, TakeUpToComma(rest));
+  point.pointNum = Trim(TakeUpToComma(rest));
   point.x = ReadNumber(TakeUpToComma(rest));
 
   // Y ends at a comma unless the separator comes first: a description behind the separator
@@ -68,18 +142,18 @@ void TakeGeopakDelimitedFields(std::string_view line, char delimiter, PointRecor
 
   const std::size_t descriptionStart = rest.rfind(delimiter);
   if (descriptionStart != kNone) {
-    AssignTrimmed(point.description, rest.substr(descriptionStart + 1));
+    point.description = Trim(rest.substr(descriptionStart + 1));
     rest = rest.substr(0, descriptionStart);
   } else {
-    point.description.clear();
+    point.description = {};
   }
 
   const std::size_t featureStart = rest.rfind(',');
   if (featureStart != kNone) {
-    AssignTrimmed(point.feature, rest.substr(featureStart + 1));
+    point.feature = Trim(rest.substr(featureStart + 1));
     rest = rest.substr(0, featureStart);
   } else {
-    point.feature.clear();
+    point.feature = {};
   }
   point.elev = ReadNumber(rest);
 }

@@ -47,14 +47,21 @@ void AssignCaptionValue(std::string& target, std::string_view line) {
   AssignTrimmed(target, colon == std::string_view::npos ? line : line.substr(colon + 1));
 }
 
+// The texts of the point being read, which come from several lines.
+struct PointTexts {
+  std::string pointNum;
+  std::string feature;
+  std::string description;
+};
+
 // The caption is the text before the first ":" (the whole line without one), so that a
 // description mentioning a feature, or the reverse, stays in its own field.
-void ApplyContinuation(std::string_view line, PointRecord& point) {
+void ApplyContinuation(std::string_view line, PointTexts& texts) {
   const std::string_view caption = line.substr(0, line.find(':'));
   if (ContainsIgnoringCase(caption, "Feature")) {
-    AssignCaptionValue(point.feature, line);
+    AssignCaptionValue(texts.feature, line);
   } else if (ContainsIgnoringCase(caption, "Description")) {
-    AssignCaptionValue(point.description, line);
+    AssignCaptionValue(texts.description, line);
   }
 }
 
@@ -136,9 +143,12 @@ class ListingReader : public PointReader {
           input_.UnreadLine();
           break;
         } else {
-          ApplyContinuation(line_, point_);
+          ApplyContinuation(line_, texts_);
         }
       }
+      point_.pointNum = texts_.pointNum;
+      point_.feature = texts_.feature;
+      point_.description = texts_.description;
       if (IsValidPoint(point_)) {
         return ReadItem::kPoint;
       }
@@ -173,7 +183,7 @@ class ListingReader : public PointReader {
   void TakePointFields() {
     const std::string_view line = line_;
     PointRecord& point = point_;
-    AssignTrimmed(point.pointNum, Columns(line, 1, columns_[0] - 1));
+    AssignTrimmed(texts_.pointNum, Columns(line, 1, columns_[0] - 1));
     const double first = ReadNumber(Columns(line, columns_[0], columns_[1] - 1));
     const double second = ReadNumber(Columns(line, columns_[1], columns_[2] - 1));
     if (xFirst_) {
@@ -185,10 +195,11 @@ class ListingReader : public PointReader {
       point.x = second;
       point.elev = ReadNumber(ColumnsFrom(line, columns_[3]));
     }
-    point.feature.clear();
-    point.description.clear();
+    texts_.feature.clear();
+    texts_.description.clear();
   }
 
+  PointTexts texts_;
   bool xFirst_ = false;  // the column header holds a capital "X": X comes before Y
   std::array<std::size_t, 4> columns_{};
 };

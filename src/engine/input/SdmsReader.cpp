@@ -15,13 +15,21 @@ bool OpensRecord(std::string_view line) {
   return Left(Trim(line), 2) == "AC";
 }
 
+// The texts of the record being read, which the point shows.
+struct RecordTexts {
+  std::string pointNum;
+  std::string feature;
+  std::string description;
+  std::string rawText;
+};
+
 // Applies one trimmed, non-empty record line to the point. A doubled-letter coordinate
 // counts only while the record has not set that coordinate to something other than 0.
-void ApplySdmsLine(std::string_view line, PointRecord& point) {
+void ApplySdmsLine(std::string_view line, PointRecord& point, RecordTexts& texts) {
   const std::string_view code = Left(line, 2);
   const std::string_view value = ColumnsFrom(line, 4);
   if (code == "PN") {
-    AssignTrimmed(point.pointNum, value);
+    AssignTrimmed(texts.pointNum, value);
   } else if (code == "XC" || (code == "XX" && point.x == 0)) {
     point.x = ReadNumber(value);
   } else if (code == "YC" || (code == "YY" && point.y == 0)) {
@@ -29,9 +37,9 @@ void ApplySdmsLine(std::string_view line, PointRecord& point) {
   } else if (code == "ZC" || (code == "ZZ" && point.elev == 0)) {
     point.elev = ReadNumber(value);
   } else if (code == "FE") {
-    AssignTrimmed(point.feature, value);
+    AssignTrimmed(texts.feature, value);
   } else if (code == "PD") {
-    AssignTrimmed(point.description, value);
+    AssignTrimmed(texts.description, value);
   }
 }
 
@@ -94,11 +102,12 @@ class SdmsReader : public PointReader {
   // Reads the record that acLine_ opens, up to the next "AC" line (kept in acLine_) or the end.
   void ReadRecord() {
     PointRecord& point = point_;
-    point.rawText.assign(acLine_);
-    point.rawText += kSdmsItemEnd;
-    point.pointNum.clear();
-    point.feature.clear();
-    point.description.clear();
+    RecordTexts& texts = texts_;
+    texts.rawText.assign(acLine_);
+    texts.rawText += kSdmsItemEnd;
+    texts.pointNum.clear();
+    texts.feature.clear();
+    texts.description.clear();
     point.x = point.y = point.elev = 0;
 
     while (input_.ReadLine(line_)) {
@@ -110,13 +119,18 @@ class SdmsReader : public PointReader {
         acLine_.assign(line);
         break;
       }
-      ApplySdmsLine(line, point);
-      point.rawText += line;
-      point.rawText += kSdmsItemEnd;
+      ApplySdmsLine(line, point, texts);
+      texts.rawText += line;
+      texts.rawText += kSdmsItemEnd;
     }
+    point.pointNum = texts.pointNum;
+    point.feature = texts.feature;
+    point.description = texts.description;
+    point.rawText = texts.rawText;
   }
 
   std::string acLine_;  // the line that opens the next record
+  RecordTexts texts_;
 };
 
 }  // namespace

@@ -57,7 +57,7 @@ void ConvertPoints(PointReader& reader, const TransformFactors& factors, PointSi
     }
     if (!IsWritablePoint(point)) {
       end.outOfRange = true;
-      end.outOfRangePoint = point.pointNum;
+      end.outOfRangePoint.assign(point.pointNum);
       return;
     }
     sink.Put(point, source);

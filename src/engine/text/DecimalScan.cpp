@@ -3,20 +3,13 @@
 // division gives the correctly rounded double.
 #include "engine/text/DecimalScan.h"
 
-#include <array>
-#include <bit>
 #include <cstdint>
-#include <cstring>
+
+#include "engine/text/DigitWords.h"
 
 namespace velkora {
 namespace {
 
-constexpr std::array<double, 20> kExactPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
-                                                      1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13,
-                                                      1e14, 1e15, 1e16, 1e17, 1e18, 1e19};
-constexpr std::array<std::uint64_t, 9> kRunScales = {1,      10,      100,      1000,     10000,
-                                                     100000, 1000000, 10000000, 100000000};
-constexpr std::uint64_t kAsciiZeros = 0x3030303030303030;
 constexpr std::size_t kMostDigits = 19;  // a 64-bit mantissa holds any 19 digits
 
 // The helpers are declared inline: at -O2 the scan is only fast when they are inlined.
@@ -35,30 +28,8 @@ inline bool ContinuesNumber(char c) {
 // the lowest byte, with zero bytes past `end`: near the end, the text's last eight shifted.
 inline std::uint64_t LoadEight(const char* at, const char* end) {
   const auto size = static_cast<std::size_t>(end - at);
-  std::uint64_t bytes = 0;
-  std::memcpy(&bytes, size >= 8 ? at : end - 8, 8);
-  if constexpr (std::endian::native == std::endian::big) {
-    bytes = __builtin_bswap64(bytes);
-  }
+  const std::uint64_t bytes = LoadWord(size >= 8 ? at : end - 8);
   return size >= 8 ? bytes : size == 0 ? 0 : bytes >> (64 - 8 * size);
-}
-
-// How many bytes from the lowest are "0" to "9". A byte's flag is exact while every byte below
-// it is a digit: neither the subtraction's borrow nor the addition's carry reaches it.
-inline int DigitRunLength(std::uint64_t bytes) {
-  const std::uint64_t notDigit =
-      ((bytes + 0x4646464646464646) | (bytes - kAsciiZeros)) & 0x8080808080808080;
-  return std::countr_zero(notDigit) / 8;  // 8 when all are digits
-}
-
-// The value of eight digits 0 to 9, one a byte, the first in the lowest: pairs, then the four
-// pairs weighted by one multiply for each two of them.
-inline std::uint64_t EightDigitValue(std::uint64_t digits) {
-  digits = digits * 10 + (digits >> 8);
-  constexpr std::uint64_t kPairs = 0x000000FF000000FF;
-  return ((digits & kPairs) * (100 + (1000000ULL << 32)) +
-          ((digits >> 16) & kPairs) * (1 + (10000ULL << 32))) >>
-         32;
 }
 
 // The digits at the start of a text: up to eight of them, read at once.
@@ -70,8 +41,7 @@ struct DigitRun {
 inline DigitRun ReadDigitRun(const char* at, const char* end) {
   const std::uint64_t bytes = LoadEight(at, end);
   const int length = DigitRunLength(bytes);
-  // The run's digits moved to the top bytes, zeros before them.
-  return {length == 0 ? 0 : EightDigitValue((bytes - kAsciiZeros) << (64 - 8 * length)), length};
+  return {RunValue(bytes, length), length};
 }
 
 inline const char* SkipBlanks(const char* at, const char* end) {
