@@ -167,22 +167,28 @@ TEST(ChunkedConversion, GivesWhatOneThreadGives) {
   }
 }
 
-// Cancel at the report made while the reader takes a point out of range: the point is still
-// taken, so the conversion ends for the point, not for Cancel.
-TEST(ChunkedConversion, EndsForAPointOutOfRangeTakenAtCancel) {
+// A point out of range ends the conversion where it stands, even with Cancel at the report made
+// while the reader takes it, and before a report due a few lines later.
+TEST(ChunkedConversion, EndsAtAPointOutOfRange) {
   const std::string blanks(kProgressInterval - 3, '\n');
-  const std::string files[] = {"1,1,1,1\n\n" + blanks + "2,1e200,5,1\n3,1,1,1\n",
-                               "AC:SS\nPN:1\nXC:1\nYC:1\nAC:SS\nPN:2\nXC:1e200\nYC:5\n" + blanks +
-                                   "AC:SS\nPN:3\nXC:1\nYC:1\n"};
+  const std::string later = "3,1,1,1\n3,1,1,1\n3,1,1,1\n3,1,1,1\n3,1,1,1\n";
+  const struct {
+    std::string file;
+    std::vector<std::int64_t> reports;
+  } cases[] = {
+      {"1,1,1,1\n\n" + blanks + "2,1e200,5,1\n3,1,1,1\n", {1}},
+      {"AC:SS\nPN:1\nXC:1\nYC:1\nAC:SS\nPN:2\nXC:1e200\nYC:5\n" + blanks + "AC:SS\nPN:3\n", {1}},
+      {"1,1,1,1\n" + blanks.substr(2) + "2,1e200,5,1\n" + later, {}},
+  };
   const ScratchFolder folder;
   const std::string path = (folder / "points.txt").string();
-  for (const std::string& file : files) {
+  for (const auto& [file, reports] : cases) {
     WriteWhole(path, file);
     for (const std::size_t chunkBytes : {0, 5, 1000, 100000}) {
       const Converted converted = Convert(path, OutputSettings{}, chunkBytes, 1, 0);
       EXPECT_EQ(converted.file.outcome, ConversionOutcome::kOutOfRange) << chunkBytes;
       EXPECT_EQ(converted.file.outOfRangePoint, "2") << chunkBytes;
-      EXPECT_EQ(converted.reports, std::vector<std::int64_t>{1}) << chunkBytes;
+      EXPECT_EQ(converted.reports, reports) << chunkBytes;
     }
   }
 }

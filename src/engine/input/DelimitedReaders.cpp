@@ -78,13 +78,13 @@ class ShortLine {
     return ReadNumber(TakeField());
   }
 
-  std::string_view Rest() const { return line_.substr(at_); }
+  std::string_view Rest() const { return {line_.data() + at_, line_.size() - at_}; }
 
  private:
   static constexpr std::size_t kSlack = 24;
 
   std::string_view Advance(std::size_t end) {
-    const std::string_view field = line_.substr(at_, end - at_);
+    const std::string_view field(line_.data() + at_, end - at_);
     at_ = std::min(end + 1, line_.size());
     return field;
   }

@@ -62,7 +62,7 @@ void LineInput::Close() {
   data_ = buffer_.get();
   pos_ = len_ = lastStart_ = lastLength_ = linesRead_ = 0;
   lookAheadStart_ = kNoLookAhead;
-  lookAheadRead_ = lineGivenBack_ = false;
+  lineGivenBack_ = false;
   eof_ = true;
   hook_ = nullptr;
 }
@@ -81,8 +81,9 @@ void LineInput::Stop() {
   lineGivenBack_ = false;
 }
 
+// A line that looks ahead is read once: once read, the reading has passed its start.
 void LineInput::UnreadLine() {
-  lineGivenBack_ = !lookAheadRead_;
+  lineGivenBack_ = pos_ <= lookAheadStart_;
 }
 
 // Moves what is still to be read (and the last line read, which may be given back) to the
@@ -118,14 +119,25 @@ bool LineInput::AtEnd() {
   if (lineGivenBack_) {
     return false;
   }
-  if (pos_ >= lookAheadStart_ && lookAheadRead_) {
+  if (pos_ > lookAheadStart_) {
     return true;
   }
   return pos_ >= len_ && !Fill();
 }
 
 bool LineInput::ReadLine(std::string_view& line) {
-  if (!TakeLine(line)) {
+  // Most lines end within the buffer, with a byte after their break that shows whether a CR
+  // is followed by an LF.
+  const char* const begin = data_ + pos_;
+  const char* const end = data_ + len_;
+  const char* const found =
+      lineGivenBack_ || pos_ > lookAheadStart_ ? end : FindLineBreak(begin, end);
+  if (found + 1 < end) {
+    lastStart_ = pos_;
+    lastLength_ = static_cast<std::size_t>(found - begin);
+    pos_ += lastLength_ + (*found == '\r' && found[1] == '\n' ? 2 : 1);
+    line = {begin, lastLength_};
+  } else if (!TakeLine(line)) {
     return false;
   }
   ++linesRead_;
@@ -174,7 +186,6 @@ bool LineInput::TakeLine(std::string_view& line) {
         lastLength_ = len_ - pos_;
         pos_ = len_;
         line = {data_ + lastStart_, lastLength_};
-        lookAheadRead_ = lastStart_ >= lookAheadStart_;
         return true;
       }
       continue;  // the CR ends the file
@@ -184,7 +195,6 @@ bool LineInput::TakeLine(std::string_view& line) {
     lastLength_ = stop - pos_;
     pos_ = stop + (*found == '\r' && stop + 1 < len_ && data_[stop + 1] == '\n' ? 2 : 1);
     line = {data_ + lastStart_, lastLength_};
-    lookAheadRead_ = lastStart_ >= lookAheadStart_;
     return true;
   }
 }

@@ -28,6 +28,8 @@ class LineInput {
   void OpenText(std::string_view text, std::size_t lookAheadFrom = std::string_view::npos);
   void Close();
   bool IsOpen() const { return file_ != nullptr || fromText_; }
+  // Whether the lines are those of a text opened with OpenText, which hold as long as it.
+  bool ReadsText() const { return fromText_; }
 
   // The next line, valid until the next call that reads (ReadLine, AtEnd, ReadMore). False,
   // with `line` empty, when the input is already at its end or not open.
@@ -80,9 +82,8 @@ class LineInput {
   std::size_t lastStart_ = 0;
   std::size_t lastLength_ = 0;
   bool lineGivenBack_ = false;
-  // In a text whose last line looks ahead: where that line starts, and whether it was read.
+  // In a text whose last line looks ahead: where that line starts.
   std::size_t lookAheadStart_ = 0;
-  bool lookAheadRead_ = false;
   bool eof_ = false;
   bool failed_ = false;
   std::function<bool()> hook_;

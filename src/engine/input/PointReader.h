@@ -61,6 +61,9 @@ class PointReader {
   virtual std::unique_ptr<PointReader> CopyForChunk() const = 0;
   // With a chunk's text just opened: moves to its first point, for a chunk but the file's first.
   virtual void StartChunk() {}
+  // Whether the texts of every point and comment given lie in the text being read, so that they
+  // hold after the next call, for as long as that text.
+  virtual bool KeepsTextsOfItems() const { return false; }
 
  protected:
   explicit PointReader(const Detection& detection) : detection_(detection) {}

@@ -59,7 +59,11 @@ void ConvertChunk(Chunk& chunk, PointWriter& writer) {
   try {
     const std::unique_ptr<PointReader> reader = OpenChunk(chunk);
     TextSink sink(writer, chunk.output);
-    ConvertPoints(*reader, *chunk.factors, sink, chunk.end, &chunk.marks);
+    if (reader->KeepsTextsOfItems()) {
+      ConvertPointsInBatches(*reader, *chunk.factors, sink, chunk.end, chunk.marks);
+    } else {
+      ConvertPoints(*reader, *chunk.factors, sink, chunk.end, &chunk.marks);
+    }
   } catch (...) {
     chunk.failed = true;
   }

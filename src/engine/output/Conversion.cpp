@@ -1,6 +1,7 @@
 // The conversion loop, the same whether the sink writes on this thread or a second one.
 #include "engine/output/Conversion.h"
 
+#include <array>
 #include <cmath>
 
 namespace velkora {
@@ -62,6 +63,81 @@ void ConvertPoints(PointReader& reader, const TransformFactors& factors, PointSi
     }
     sink.Put(point, source);
     ++end.points;
+  }
+}
+
+namespace {
+
+// Enough points that the moves of several overlap in the processor, few enough to stay in the
+// cache.
+constexpr std::size_t kBatchItems = 32;
+
+// A point or a kept comment line read ahead, and the mark of the item that gave it.
+struct BatchItem {
+  bool comment = false;
+  PointRecord point;
+  std::string_view line;
+  std::size_t mark = 0;
+};
+
+}  // namespace
+
+void ConvertPointsInBatches(PointReader& reader, const TransformFactors& factors, PointSink& sink,
+                            LoopEnd& end, std::vector<ItemMark>& marks) {
+  const InputLayout source = reader.Layout().layout;
+  const bool keepsComments = sink.KeepsCommentsOf(source);
+  const bool shiftsElevations = factors.deltaZ != 0;
+  const LineInput& input = reader.Input();
+  const std::uint64_t linesBefore = input.LinesRead();
+  std::array<BatchItem, kBatchItems> batch;
+  std::int64_t pointsRead = 0;
+  for (bool more = true; more;) {
+    std::size_t count = 0;
+    while (count < batch.size()) {
+      const ReadItem item = reader.Next();
+      marks.push_back({input.LinesRead() - linesBefore, pointsRead});
+      if (item == ReadItem::kEnd) {
+        more = false;
+        break;
+      }
+      BatchItem& read = batch[count];
+      read.mark = marks.size() - 1;
+      if (item == ReadItem::kComment) {
+        read.comment = true;
+        read.line = reader.Comment();
+        count += keepsComments ? 1 : 0;
+      } else {
+        read.comment = false;
+        read.point = reader.Point();
+        ++pointsRead;
+        ++count;
+      }
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+      PointRecord& point = batch[i].point;
+      if (!batch[i].comment) {
+        const MovedPoint moved = factors.Apply(point.x, point.y);
+        point.newX = moved.x;
+        point.newY = moved.y;
+        if (shiftsElevations) {
+          point.elev = ShiftElevation(point.elev, factors.deltaZ);
+        }
+      }
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+      const BatchItem& item = batch[i];
+      if (item.comment) {
+        sink.PutComment(item.line);
+      } else if (!IsWritablePoint(item.point)) {
+        end.outOfRange = true;
+        end.outOfRangePoint.assign(item.point.pointNum);
+        marks.resize(item.mark + 1);
+        return;
+      } else {
+        sink.Put(item.point, source);
+        ++end.points;
+      }
+    }
   }
 }
 

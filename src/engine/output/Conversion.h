@@ -65,4 +65,10 @@ struct ItemMark {
 void ConvertPoints(PointReader& reader, const TransformFactors& factors, PointSink& sink,
                    LoopEnd& end, std::vector<ItemMark>* marks = nullptr);
 
+// The same for a reader whose texts lie in the text it reads (KeepsTextsOfItems), without a line
+// hook: points are read in batches, then moved, then put, so that the moves of several points
+// overlap in the processor. The marks of items read past a point out of range are dropped.
+void ConvertPointsInBatches(PointReader& reader, const TransformFactors& factors, PointSink& sink,
+                            LoopEnd& end, std::vector<ItemMark>& marks);
+
 }  // namespace velkora

@@ -18,12 +18,12 @@ class DelimitedWriter : public PointWriter {
   char* StartLine(const PointRecord& point, char* at) const {
     at = PutText(at, point.pointNum);
     *at++ = ',';
-    at = WriteRounded(at, point.newX, settings_.decimals);
+    at = WriteNumber(at, point.newX);
     *at++ = ',';
-    at = WriteRounded(at, point.newY, settings_.decimals);
+    at = WriteNumber(at, point.newY);
     *at++ = ',';
     if (!IsElevationSuppressed(point)) {
-      at = WriteRounded(at, point.elev, settings_.decimals);
+      at = WriteNumber(at, point.elev);
     }
     return at;
   }

@@ -41,7 +41,7 @@ class GeopakInputWriter : public PointWriter {
 
  private:
   char* PutCoordinate(char* at, std::string_view label, double value) const {
-    return WriteRounded(PutText(at, label), value, settings_.decimals);
+    return WriteNumber(PutText(at, label), value);
   }
 
   GeopakInputOrder order_;

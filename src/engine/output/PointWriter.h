@@ -7,13 +7,15 @@
 #include "engine/output/OutputSettings.h"
 #include "engine/points/Layouts.h"
 #include "engine/points/PointRecord.h"
+#include "engine/text/NumberText.h"
 #include "engine/text/TextBuffer.h"
 
 namespace velkora {
 
 class PointWriter {
  public:
-  explicit PointWriter(const OutputSettings& settings) : settings_(settings) {}
+  explicit PointWriter(const OutputSettings& settings)
+      : settings_(settings), writeNumber_(RoundedWriterFor(settings.decimals)) {}
   virtual ~PointWriter() = default;
 
   // Appends the point's line or lines, each ending in CR LF, to `out`. `source` is the layout
@@ -33,7 +35,12 @@ class PointWriter {
     return settings_.suppressZeroElevations && !(point.elev > 0);
   }
 
+  // Writes `value` with the settings' decimals at `at`, which has room for
+  // kRoundedTextCapacity characters, and returns the end of the text.
+  char* WriteNumber(char* at, double value) const { return writeNumber_(at, value); }
+
   OutputSettings settings_;
+  RoundedWriter writeNumber_;
 };
 
 inline constexpr std::string_view kLineEnd = "\r\n";

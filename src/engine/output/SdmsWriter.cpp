@@ -30,7 +30,7 @@ class SdmsWriter : public PointWriter {
  private:
   void AppendCoordinateLine(TextBuffer& lines, std::string_view tag, double value) const {
     char* const at = lines.Room(tag.size() + kRoundedTextCapacity + kLineEnd.size());
-    lines.Commit(PutText(WriteRounded(PutText(at, tag), value, settings_.decimals), kLineEnd));
+    lines.Commit(PutText(WriteNumber(PutText(at, tag), value), kLineEnd));
   }
 
   // Every item of the input record in order; the two coordinate items of either spelling come

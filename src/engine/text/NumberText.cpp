@@ -477,9 +477,26 @@ namespace {
 
 }  // namespace
 
+namespace {
+
+template <unsigned kPlaces>
+char* WriteRoundedWith(char* at, double value) {
+  char* const end = WriteRoundedDigits<kPlaces>(at, value);
+  return end != nullptr ? end : WriteRoundedByRule(at, value, kPlaces);
+}
+
+constexpr std::array<RoundedWriter, 7> kRoundedWriters = {
+    WriteRoundedWith<0>, WriteRoundedWith<1>, WriteRoundedWith<2>, WriteRoundedWith<3>,
+    WriteRoundedWith<4>, WriteRoundedWith<5>, WriteRoundedWith<6>};
+
+}  // namespace
+
+RoundedWriter RoundedWriterFor(std::uint8_t places) {
+  return kRoundedWriters[places > 6 ? 6 : places];
+}
+
 char* WriteRounded(char* at, double value, std::uint8_t places) {
-  char* const end = WriteRoundedDigits(at, value, places > 6 ? 6 : places);
-  return end != nullptr ? end : WriteRoundedByRule(at, value, places);
+  return RoundedWriterFor(places)(at, value);
 }
 
 void AppendRounded(std::string& out, double value, std::uint8_t places) {

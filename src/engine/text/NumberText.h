@@ -59,6 +59,10 @@ inline constexpr std::size_t kRoundedTextCapacity = 328;
 // characters, and returns the end of the text; the writers' fast path.
 char* WriteRounded(char* at, double value, std::uint8_t places);
 
+// WriteRounded with its places chosen once, for writers that write many numbers alike.
+using RoundedWriter = char* (*)(char* at, double value);
+RoundedWriter RoundedWriterFor(std::uint8_t places);
+
 // The rounding without the shortcut for values below 2^53 that WriteRounded takes: what it
 // hands other values to.
 void AppendRoundedByRule(std::string& out, double value, std::uint8_t places);

@@ -40,14 +40,17 @@ inline char CharAt(std::string_view t, std::size_t c) {
   return c >= 1 && c <= t.size() ? t[c - 1] : '\0';
 }
 
-// Removes blanks (spaces only) at both ends.
+// Removes blanks (spaces only) at both ends. Most fields have none: two comparisons.
 inline std::string_view Trim(std::string_view t) {
-  const std::size_t first = t.find_first_not_of(' ');
-  if (first == std::string_view::npos) {
-    return {};
+  const char* first = t.data();
+  const char* last = first + t.size();
+  while (first < last && *first == ' ') {
+    ++first;
   }
-  const std::size_t last = t.find_last_not_of(' ');
-  return t.substr(first, last - first + 1);
+  while (last > first && last[-1] == ' ') {
+    --last;
+  }
+  return {first, static_cast<std::size_t>(last - first)};
 }
 
 // target := Trim(text), reusing target's storage.
