@@ -11,8 +11,14 @@ namespace {
 
 // A line that, without its blanks, begins with "AC" ends the record before it and opens the
 // next one.
-bool OpensRecord(std::string_view line) {
-  return Left(Trim(line), 2) == "AC";
+bool OpensRecord(std::string_view trimmedLine) {
+  return trimmedLine.size() >= 2 && trimmedLine[0] == 'A' && trimmedLine[1] == 'C';
+}
+
+// A line's two-letter code as one number, for a switch.
+constexpr unsigned CodeOf(char first, char second) {
+  return static_cast<unsigned>(static_cast<unsigned char>(first)) << 8 |
+         static_cast<unsigned char>(second);
 }
 
 // The texts of the record being read, which the point shows.
@@ -26,20 +32,46 @@ struct RecordTexts {
 // Applies one trimmed, non-empty record line to the point. A doubled-letter coordinate
 // counts only while the record has not set that coordinate to something other than 0.
 void ApplySdmsLine(std::string_view line, PointRecord& point, RecordTexts& texts) {
-  const std::string_view code = Left(line, 2);
+  if (line.size() < 2) {
+    return;
+  }
   const std::string_view value = ColumnsFrom(line, 4);
-  if (code == "PN") {
-    AssignTrimmed(texts.pointNum, value);
-  } else if (code == "XC" || (code == "XX" && point.x == 0)) {
-    point.x = ReadNumber(value);
-  } else if (code == "YC" || (code == "YY" && point.y == 0)) {
-    point.y = ReadNumber(value);
-  } else if (code == "ZC" || (code == "ZZ" && point.elev == 0)) {
-    point.elev = ReadNumber(value);
-  } else if (code == "FE") {
-    AssignTrimmed(texts.feature, value);
-  } else if (code == "PD") {
-    AssignTrimmed(texts.description, value);
+  switch (CodeOf(line[0], line[1])) {
+    case CodeOf('P', 'N'):
+      AssignTrimmed(texts.pointNum, value);
+      break;
+    case CodeOf('X', 'X'):
+      if (point.x != 0) {
+        break;
+      }
+      [[fallthrough]];
+    case CodeOf('X', 'C'):
+      point.x = ReadNumber(value);
+      break;
+    case CodeOf('Y', 'Y'):
+      if (point.y != 0) {
+        break;
+      }
+      [[fallthrough]];
+    case CodeOf('Y', 'C'):
+      point.y = ReadNumber(value);
+      break;
+    case CodeOf('Z', 'Z'):
+      if (point.elev != 0) {
+        break;
+      }
+      [[fallthrough]];
+    case CodeOf('Z', 'C'):
+      point.elev = ReadNumber(value);
+      break;
+    case CodeOf('F', 'E'):
+      AssignTrimmed(texts.feature, value);
+      break;
+    case CodeOf('P', 'D'):
+      AssignTrimmed(texts.description, value);
+      break;
+    default:
+      break;
   }
 }
 
@@ -65,7 +97,7 @@ class SdmsReader : public PointReader {
       if (line.next == std::string_view::npos) {
         break;
       }
-      if (OpensRecord(line.text)) {
+      if (OpensRecord(Trim(line.text))) {
         return start;
       }
       start = line.next;
@@ -120,8 +152,7 @@ class SdmsReader : public PointReader {
         break;
       }
       ApplySdmsLine(line, point, texts);
-      texts.rawText += line;
-      texts.rawText += kSdmsItemEnd;
+      texts.rawText.append(line).push_back(kSdmsItemEnd);
     }
     point.pointNum = texts.pointNum;
     point.feature = texts.feature;

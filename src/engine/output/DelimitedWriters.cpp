@@ -50,7 +50,7 @@ class CommaDelimitedWriter : public DelimitedWriter {
     while (at > start && at[-1] == ',') {
       --at;
     }
-    out.Commit(PutText(at, kLineEnd));
+    out.Commit(PutLineEnd(at));
   }
 
   bool KeepsCommentsOf(InputLayout source) const override {
@@ -79,7 +79,7 @@ class GeopakDelimitedWriter : public DelimitedWriter {
       *at++ = ',';
       *at++ = settings_.delimiter;
     }
-    out.Commit(PutText(at, kLineEnd));
+    out.Commit(PutLineEnd(at));
   }
 };
 

@@ -36,7 +36,7 @@ class GeopakInputWriter : public PointWriter {
       at = PutText(at, point.description);
       *at++ = '"';
     }
-    out.Commit(PutText(at, kLineEnd));
+    out.Commit(PutLineEnd(at));
   }
 
  private:

@@ -45,6 +45,13 @@ class PointWriter {
 
 inline constexpr std::string_view kLineEnd = "\r\n";
 
+// Writes kLineEnd at `at` and returns its end.
+inline char* PutLineEnd(char* at) {
+  at[0] = '\r';
+  at[1] = '\n';
+  return at + 2;
+}
+
 std::unique_ptr<PointWriter> MakePointWriter(const OutputSettings& settings);
 
 }  // namespace velkora

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "engine/text/TextBuffer.h"
+
 namespace velkora {
 
 inline constexpr std::uint64_t kEachByte = 0x0101010101010101;
@@ -21,6 +23,33 @@ inline std::uint64_t LoadWord(const char* at) {
     bytes = __builtin_bswap64(bytes);
   }
   return bytes;
+}
+
+// The first character of [at, end) that is no space, or end: spaces pad fixed columns and
+// indent captions, eight of them are passed at a time.
+inline const char* SkipSpaces(const char* at, const char* end) {
+  for (; end - at >= 8; at += 8) {
+    if (const std::uint64_t other = LoadWord(at) ^ (' ' * kEachByte); other != 0) {
+      return at + std::countr_zero(other) / 8;
+    }
+  }
+  while (at < end && *at == ' ') {
+    ++at;
+  }
+  return at;
+}
+
+// The end of [begin, end) without the spaces at its end.
+inline const char* SkipSpacesBack(const char* begin, const char* end) {
+  for (; end - begin >= 8; end -= 8) {
+    if (const std::uint64_t other = LoadWord(end - 8) ^ (' ' * kEachByte); other != 0) {
+      return end - std::countl_zero(other) / 8;
+    }
+  }
+  while (end > begin && end[-1] == ' ') {
+    --end;
+  }
+  return end;
 }
 
 // The position of the first byte `c` in `bytes`, 8 when there is none. The lowest zero byte of

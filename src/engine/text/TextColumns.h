@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/text/DigitWords.h"
+
 namespace velkora {
 
 // The first n characters of t (all of t when it is shorter).
@@ -40,16 +42,13 @@ inline char CharAt(std::string_view t, std::size_t c) {
   return c >= 1 && c <= t.size() ? t[c - 1] : '\0';
 }
 
-// Removes blanks (spaces only) at both ends. Most fields have none: two comparisons.
+// Removes blanks (spaces only) at both ends. Most texts have none: two comparisons.
 inline std::string_view Trim(std::string_view t) {
-  const char* first = t.data();
-  const char* last = first + t.size();
-  while (first < last && *first == ' ') {
-    ++first;
+  if (t.empty() || (t.front() != ' ' && t.back() != ' ')) {
+    return t;
   }
-  while (last > first && last[-1] == ' ') {
-    --last;
-  }
+  const char* const first = SkipSpaces(t.data(), t.data() + t.size());
+  const char* const last = SkipSpacesBack(first, t.data() + t.size());
   return {first, static_cast<std::size_t>(last - first)};
 }
 
