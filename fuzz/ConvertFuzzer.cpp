@@ -60,7 +60,7 @@ Converted Convert(const velkora::fuzz::FuzzInputFile& input, std::size_t size, s
     if (chunkBytes == 0) {
       file = velkora::ConvertFile(*opened.reader, factors, stream, 0, {});
     } else {
-      velkora::ChunkedConversion chunks(settings, chunkBytes);
+      velkora::ChunkedConversion chunks(settings, size % 5 != 0, chunkBytes);
       file = chunks.ConvertFile(*opened.reader, factors, stream, 0, {});
     }
     converted.outcome = file.outcome;

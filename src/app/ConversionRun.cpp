@@ -60,11 +60,10 @@ Message FailureMessage(const FileConversion& file, const std::string& input,
   }
 }
 
-// Converts every readable input file into the sink, in chunks on two threads unless `chunks` is
-// null, and counts its points in the summary; on failure shows the message and says why the
-// run stopped.
+// Converts every readable input file into the sink and counts its points in the summary; on
+// failure shows the message and says why the run stopped.
 RunResult ConvertInputFiles(Session& session, const RunPlan& plan, StreamSink& sink,
-                            ChunkedConversion* chunks, RunSummary& summary, Prompter& prompter,
+                            ChunkedConversion& chunks, RunSummary& summary, Prompter& prompter,
                             const ProgressReport& progress) {
   for (const std::string& input : plan.inputs) {
     session.lastFileName = input;
@@ -75,11 +74,8 @@ RunResult ConvertInputFiles(Session& session, const RunPlan& plan, StreamSink& s
     if (!opened.reader) {
       continue;
     }
-    const std::int64_t before = summary.output.points;
     const FileConversion file =
-        chunks != nullptr
-            ? chunks->ConvertFile(*opened.reader, plan.factors, sink, before, progress)
-            : ConvertFile(*opened.reader, plan.factors, sink, before, progress);
+        chunks.ConvertFile(*opened.reader, plan.factors, sink, summary.output.points, progress);
     if (file.outcome == ConversionOutcome::kCancelled) {
       return RunResult::kCancelled;
     }
@@ -103,13 +99,9 @@ RunResult WriteOutput(Session& session, const RunPlan& plan, RunSummary& summary
   }
   const std::unique_ptr<PointWriter> writer = MakePointWriter(plan.output);
   StreamSink stream(*writer, output.Stream());
-  RunResult result = RunResult::kCompleted;
-  if (plan.oneThread) {
-    result = ConvertInputFiles(session, plan, stream, nullptr, summary, prompter, progress);
-  } else {
-    ChunkedConversion chunks(plan.output);
-    result = ConvertInputFiles(session, plan, stream, &chunks, summary, prompter, progress);
-  }
+  ChunkedConversion chunks(plan.output, !plan.oneThread);
+  const RunResult result =
+      ConvertInputFiles(session, plan, stream, chunks, summary, prompter, progress);
   if (result != RunResult::kCompleted) {
     return result;
   }

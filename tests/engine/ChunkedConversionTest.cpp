@@ -112,9 +112,10 @@ struct Converted {
   std::vector<std::int64_t> reports;
 };
 
-// Converts `path` on one thread (chunkBytes 0) or in chunks; Cancel at report `cancelAt`.
+// Converts `path` whole (chunkBytes 0) or in chunks, on one thread or two; Cancel at report
+// `cancelAt`.
 Converted Convert(const std::string& path, const OutputSettings& settings, std::size_t chunkBytes,
-                  std::size_t cancelAt, std::int64_t pointsBefore) {
+                  std::size_t cancelAt, std::int64_t pointsBefore, bool secondThread = true) {
   Converted converted;
   const ProgressReport progress = [&](std::int64_t points) {
     converted.reports.push_back(points);
@@ -130,7 +131,7 @@ Converted Convert(const std::string& path, const OutputSettings& settings, std::
   if (chunkBytes == 0) {
     converted.file = ConvertFile(*opened.reader, Rotation(), sink, pointsBefore, progress);
   } else {
-    ChunkedConversion chunks(settings, chunkBytes);
+    ChunkedConversion chunks(settings, secondThread, chunkBytes);
     converted.file = chunks.ConvertFile(*opened.reader, Rotation(), sink, pointsBefore, progress);
   }
   converted.output = output.str();
@@ -156,9 +157,11 @@ TEST(ChunkedConversion, GivesWhatOneThreadGives) {
     const auto pointsBefore = static_cast<std::int64_t>(random() % 100000);
 
     const Converted one = Convert(path, settings, 0, cancelAt, pointsBefore);
-    const Converted two = Convert(path, settings, chunkBytes, cancelAt, pointsBefore);
-    SCOPED_TRACE(::testing::Message() << sample.name << ", file " << file << ", chunks of "
-                                      << chunkBytes << " bytes, Cancel at report " << cancelAt);
+    const bool secondThread = random() % 4 != 0;
+    const Converted two = Convert(path, settings, chunkBytes, cancelAt, pointsBefore, secondThread);
+    SCOPED_TRACE(::testing::Message()
+                 << sample.name << ", file " << file << ", chunks of " << chunkBytes << " bytes on "
+                 << (secondThread ? 2 : 1) << " threads, Cancel at report " << cancelAt);
     ASSERT_EQ(two.file.outcome, one.file.outcome);
     ASSERT_EQ(two.file.points, one.file.points);
     ASSERT_EQ(two.file.outOfRangePoint, one.file.outOfRangePoint);

@@ -15,8 +15,8 @@
 namespace velkora {
 namespace {
 
-// Chunks in hand at once: one being cut, one being converted by each thread, one waiting to be
-// written.
+// Chunks in hand at once on two threads: one being cut, one being converted by each thread, one
+// waiting to be written. One thread takes one chunk at a time.
 constexpr std::size_t kChunkCount = 4;
 // A stretch without a chunk start longer than this many chunk sizes is read on one thread, so
 // that memory stays within a few megabytes whatever the file holds.
@@ -85,11 +85,14 @@ std::size_t FindChunkEnd(const PointReader& reader, std::string_view text) {
 
 class ChunkedConversion::Pool {
  public:
-  Pool(const OutputSettings& settings, std::size_t chunkBytes)
+  Pool(const OutputSettings& settings, std::size_t chunkBytes, bool secondThread)
       : chunkBytes_(std::max<std::size_t>(chunkBytes, 1)),
         writer_(MakePointWriter(settings)),
-        helperWriter_(MakePointWriter(settings)) {
-    helper_ = std::thread([this] { ConvertReadyChunks(); });
+        helperWriter_(MakePointWriter(settings)),
+        chunks_(secondThread ? kChunkCount : 1) {
+    if (secondThread) {
+      helper_ = std::thread([this] { ConvertReadyChunks(); });
+    }
   }
 
   ~Pool() {
@@ -98,7 +101,9 @@ class ChunkedConversion::Pool {
       quit_ = true;
       changed_.notify_all();
     }
-    helper_.join();
+    if (helper_.joinable()) {
+      helper_.join();
+    }
   }
 
   FileConversion ConvertFile(PointReader& reader, const TransformFactors& factors, StreamSink& sink,
@@ -158,7 +163,7 @@ class ChunkedConversion::Pool {
   const std::size_t chunkBytes_;
   const std::unique_ptr<PointWriter> writer_;
   const std::unique_ptr<PointWriter> helperWriter_;
-  std::array<Chunk, kChunkCount> chunks_;
+  std::vector<Chunk> chunks_;
   std::string carried_;  // bytes read after the last chunk cut
   std::mutex mutex_;
   std::condition_variable changed_;
@@ -391,8 +396,9 @@ FileConversion ChunkedConversion::Pool::ConvertFile(PointReader& reader,
   return run.result;
 }
 
-ChunkedConversion::ChunkedConversion(const OutputSettings& settings, std::size_t chunkBytes)
-    : pool_(std::make_unique<Pool>(settings, chunkBytes)) {}
+ChunkedConversion::ChunkedConversion(const OutputSettings& settings, bool secondThread,
+                                     std::size_t chunkBytes)
+    : pool_(std::make_unique<Pool>(settings, chunkBytes, secondThread)) {}
 
 ChunkedConversion::~ChunkedConversion() = default;
 

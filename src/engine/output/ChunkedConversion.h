@@ -1,8 +1,9 @@
-// Converting files on two threads, in chunks of whole lines: the calling thread reads a file and
-// cuts it where its reader could start again on its own; both threads convert chunks, each with
-// a reader and a writer of its own; the calling thread writes the chunks' text in order and
-// replays their progress reports. Output, counts, progress, Cancel and the failure that ends a
-// conversion are those of ConvertFile on the whole file.
+// Converting files in chunks of whole lines, on two threads or one: the calling thread reads a
+// file and cuts it where its reader could start again on its own; the threads convert chunks,
+// each with a reader and a writer of its own, reading a batch of points ahead where the reader
+// allows; the calling thread writes the chunks' text in order and replays their progress
+// reports. Output, counts, progress, Cancel and the failure that ends a conversion are those of
+// ConvertFile on the whole file.
 #pragma once
 
 #include <cstddef>
@@ -21,9 +22,10 @@ inline constexpr std::size_t kChunkBytes = std::size_t{256} << 10;
 
 class ChunkedConversion {
  public:
-  // Starts the second thread; points are written with writers of `settings`. Smaller chunks
-  // than kChunkBytes are for tests, which put chunk starts everywhere.
-  explicit ChunkedConversion(const OutputSettings& settings, std::size_t chunkBytes = kChunkBytes);
+  // Starts the second thread unless told not to; points are written with writers of
+  // `settings`. Smaller chunks than kChunkBytes are for tests, which put chunk starts everywhere.
+  explicit ChunkedConversion(const OutputSettings& settings, bool secondThread = true,
+                             std::size_t chunkBytes = kChunkBytes);
   ~ChunkedConversion();
   ChunkedConversion(const ChunkedConversion&) = delete;
   ChunkedConversion& operator=(const ChunkedConversion&) = delete;
