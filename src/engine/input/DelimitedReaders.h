@@ -8,8 +8,8 @@
 
 namespace velkora {
 
-// Number, X, Y, elevation, description, feature, then the rest of the line as rawText. Comment
-// lines are handed over.
+// Number, X, Y, elevation, description, feature, then the rest of the line as rawText. A field
+// that begins with a double quote is read as a quoted field. Comment lines are handed over.
 std::unique_ptr<PointReader> MakeCommaDelimitedReader(const Detection& detection);
 
 // Number, X, Y, elevation, feature, then the description after the detected separator (";" or

@@ -2,6 +2,7 @@
 #include "engine/output/DelimitedWriters.h"
 
 #include "engine/text/NumberText.h"
+#include "engine/text/QuotedFields.h"
 
 namespace velkora {
 namespace {
@@ -33,9 +34,9 @@ class CommaDelimitedWriter : public DelimitedWriter {
     const std::size_t start = out.size();
     StartLine(point, out);
     out += ',';
-    out += point.description;
+    AppendCommaField(out, point.description);
     out += ',';
-    out += point.feature;
+    AppendCommaField(out, point.feature);
     if (source == InputLayout::kCommaDelimited && !point.rawText.empty()) {
       out += ',';
       out += point.rawText;

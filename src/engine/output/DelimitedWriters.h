@@ -8,8 +8,9 @@
 namespace velkora {
 
 // Name, X, Y, elevation, description, feature code, then the extra fields of a comma-delimited
-// input; empty fields at the end of the line are dropped. Keeps the comment lines of a
-// comma-delimited input.
+// input; empty fields at the end of the line are dropped, and a description or feature code
+// holding a comma or a double quote is quoted. Keeps the comment lines of a comma-delimited
+// input.
 std::unique_ptr<PointWriter> MakeCommaDelimitedWriter(const OutputSettings& settings);
 
 // Name, X, Y, elevation, then the feature code after a comma and the description after the
