@@ -53,6 +53,9 @@ Message FailureMessage(const FileConversion& file, const std::string& input,
     case ConversionOutcome::kOutOfRange:
       return FileErrorMessage(
           "Point " + file.outOfRangePoint + " Converts To Coordinates Out Of Range In:", input);
+    case ConversionOutcome::kTooWide:
+      return FileErrorMessage(
+          "Point " + file.outOfRangePoint + " Does Not Fit " + file.tooWideField + " In:", input);
     case ConversionOutcome::kReadFailed:
       return FileErrorMessage(kCannotReadInputText, input);
     default:

@@ -21,6 +21,7 @@ enum class ConversionOutcome {
   kConverted,
   kCancelled,   // the progress report asked to stop
   kOutOfRange,  // a point converts to a coordinate that cannot be written
+  kTooWide,     // a field of a point is wider than the output layout's columns
   kReadFailed,
   kWriteFailed,
 };
@@ -29,6 +30,7 @@ struct FileConversion {
   ConversionOutcome outcome = ConversionOutcome::kConverted;
   std::int64_t points = 0;      // points of the file put into the output
   std::string outOfRangePoint;  // the number of the point that could not be written
+  std::string tooWideField;     // for kTooWide: the layout and field, as FieldTooWide names them
 };
 
 // Number text is only defined for finite values: an absurd input or factor must stop the run

@@ -2,6 +2,7 @@
 #include "engine/output/EightyColumnWriter.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string_view>
 
 #include "engine/text/NumberText.h"
@@ -20,6 +21,34 @@ constexpr std::size_t kKeptYColumn = 56;
 
 // Northings above this no longer fit columns 46-55 and are written unpadded.
 constexpr double kLargestPaddedNorthing = 999999.995;
+constexpr std::size_t kNumberWidth = 4;
+constexpr std::size_t kPaddedYWidth = 10;   // columns 46-55, before two blanks
+constexpr std::size_t kElevationWidth = 8;  // columns 58-65, before one blank
+
+// The room of a number field: its width, and a magnitude below which any value fits it, so that
+// the text is made only near the limit.
+struct NumberRoom {
+  std::size_t width;
+  double surelyFits;  // below this magnitude there are digits to spare for a sign
+};
+
+constexpr NumberRoom RoomOf(std::size_t width) {
+  double surelyFits = 1;
+  for (std::size_t digits = 5; digits < width; ++digits) {  // sign and ".ddd" take the other 5
+    surelyFits *= 10;
+  }
+  return {width, surelyFits - 1};
+}
+
+constexpr NumberRoom kXRoom = RoomOf(kXWidth);
+constexpr NumberRoom kPaddedYRoom = RoomOf(kPaddedYWidth);
+constexpr NumberRoom kUnpaddedYRoom = RoomOf(kYWidth);
+constexpr NumberRoom kElevationRoom = RoomOf(kElevationWidth);
+
+bool Fits(double value, NumberRoom room) {
+  return std::fabs(value) < room.surelyFits ||
+         FormatRounded(value, kEightyColumnDecimals).size() <= room.width;
+}
 
 // Appends value with 3 decimals, then `trailingBlanks` blanks, right-aligned in `width`
 // characters: padded with blanks in front, or cut to its last `width` characters.
@@ -73,6 +102,30 @@ class EightyColumnWriter : public PointWriter {
   }
 
   bool KeepsCommentsOf(InputLayout source) const override { return IsEightyColumn(source); }
+
+  // Cutting a number or a point number would write another value without a word: such a point
+  // ends the run instead. The description and the feature code are cut to their columns, as
+  // the layout prescribes.
+  std::string_view FieldTooWide(const PointRecord& point, InputLayout source) const override {
+    const bool built = !IsEightyColumn(source);
+    if (built && point.pointNum.size() > kNumberWidth) {
+      return "Tavrin 80-Column (Point Number Longer Than Columns 1-4)";
+    }
+    if (!Fits(point.newX, kXRoom)) {
+      return "Tavrin 80-Column (X Wider Than Columns 35-45)";
+    }
+    if (source == InputLayout::kEightyColumnPlus || point.newY <= kLargestPaddedNorthing) {
+      if (!Fits(point.newY, kPaddedYRoom)) {
+        return "Tavrin 80-Column (Y Wider Than Columns 46-55)";
+      }
+    } else if (!Fits(point.newY, kUnpaddedYRoom)) {
+      return "Tavrin 80-Column (Y Wider Than Columns 46-56)";
+    }
+    if (built && !IsElevationSuppressed(point) && !Fits(point.elev, kElevationRoom)) {
+      return "Tavrin 80-Column (Elevation Wider Than Columns 58-65)";
+    }
+    return {};
+  }
 
  private:
   void BuildLine(const PointRecord& point, std::string& line) const {
