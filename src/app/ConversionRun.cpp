@@ -8,6 +8,7 @@
 #include <system_error>
 #include <variant>
 
+#include "app/ColumnOrderChoice.h"
 #include "app/FactorCommands.h"
 #include "app/RunChecks.h"
 #include "engine/input/PointReader.h"
@@ -70,7 +71,7 @@ RunResult ConvertInputFiles(Session& session, const RunPlan& plan, PointSink& si
                             const ProgressReport& progress) {
   for (const std::string& input : plan.inputs) {
     session.lastFileName = input;
-    OpenedReader opened = OpenPointReader(input);
+    OpenedReader opened = OpenPointReader(input, plan.read);
     if (!opened.refusal.empty()) {
       prompter.ShowMessage(FileErrorMessage(opened.refusal, input));
     }
@@ -86,7 +87,7 @@ RunResult ConvertInputFiles(Session& session, const RunPlan& plan, PointSink& si
       prompter.ShowMessage(FailureMessage(file, input, plan.outputPath));
       return RunResult::kFailed;
     }
-    summary.inputs.push_back({input, file.points});
+    summary.inputs.push_back({input, file.points, opened.detection.headerOrder});
     summary.output.points += file.points;
   }
   return RunResult::kCompleted;
@@ -119,6 +120,24 @@ RunResult WriteOutput(Session& session, const RunPlan& plan, RunSummary& summary
   return RunResult::kCompleted;
 }
 
+bool IsDelimited(OutputLayout layout) {
+  return layout == OutputLayout::kCommaDelimited || layout == OutputLayout::kGeopakDelimited;
+}
+
+// The column orders are stated only when one differs from the usual P,E,N, so that a run of
+// the usual files reports as it always has.
+void StateColumnOrders(const RunPlan& plan, RunSummary& summary) {
+  const bool delimitedOutput = IsDelimited(plan.output.layout);
+  if (plan.read.order == kDefaultColumnOrder &&
+      (!delimitedOutput || plan.output.order == kDefaultColumnOrder)) {
+    return;
+  }
+  summary.inputOrder = plan.read.order;
+  if (delimitedOutput) {
+    summary.outputOrder = plan.output.order;
+  }
+}
+
 }  // namespace
 
 RunOutcome RunConversion(Session& session, const RunRequest& request, Prompter& prompter,
@@ -129,7 +148,11 @@ RunOutcome RunConversion(Session& session, const RunRequest& request, Prompter& 
                                  kRunRefusedTitle});
     return {RunResult::kRefused, refusal->focus};
   }
-  const RunPlan& plan = std::get<RunPlan>(checked);
+  RunPlan plan = std::get<RunPlan>(checked);
+  // "As input": a file whose header line names P,N,E is written back the way it came.
+  if (!request.outputOrder) {
+    plan.output.order = SharedColumnOrder(plan.inputs, plan.read.order);
+  }
   if (IsInputFile(plan.outputPath, plan.inputs)) {
     prompter.ShowMessage(FileErrorMessage(kOutputIsInputText, plan.outputPath));
     return {RunResult::kRefused, "oFileName"};
@@ -145,6 +168,7 @@ RunOutcome RunConversion(Session& session, const RunRequest& request, Prompter& 
   summary.factors = plan.factors;
   summary.fitTable = FitTableFor(session.fittedFactors, request);
   summary.output.path = plan.outputPath;
+  StateColumnOrders(plan, summary);
   const RunResult result = WriteOutput(session, plan, summary, prompter, progress);
   if (result == RunResult::kCompleted) {
     AppendRun(session.reportText, summary);
@@ -165,6 +189,8 @@ RunRequest RequestFromForm(const MainForm& form) {
   request.ignoreRotation = form.ignoreDR.checked != 0;
   request.ignoreScaling = form.ignoreDS.checked != 0;
   request.suppressZeroElevations = form.chkSuppress.checked != 0;
+  request.inputOrder = InputOrderOf(form);
+  request.outputOrder = OutputOrderOf(form);
   return request;
 }
 

@@ -77,6 +77,7 @@ OutputSettings OutputOf(const RunRequest& request) {
   output.layout = choice.layout;
   output.delimiter = choice.delimiter;
   output.suppressZeroElevations = request.suppressZeroElevations;
+  output.order = request.outputOrder.value_or(request.inputOrder);
   return output;
 }
 
@@ -95,8 +96,12 @@ std::variant<RunPlan, RunRefusal> CheckRun(const RunRequest& request) {
   if (std::optional<RunRefusal> refusal = RefuseUnreadableBox(request)) {
     return *refusal;
   }
-  RunPlan plan{request.inputs, request.outputPath, OutputOf(request), FactorsOf(request),
-               request.oneThread};
+  RunPlan plan{.inputs = request.inputs,
+               .outputPath = request.outputPath,
+               .output = OutputOf(request),
+               .factors = FactorsOf(request),
+               .oneThread = request.oneThread,
+               .read = ReadOptions{request.inputOrder}};
   const TransformFactors& factors = plan.factors;
   if (!factors.doRotate && !factors.doScale) {
     if (factors.doTranslate) {

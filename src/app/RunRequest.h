@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/input/PointReader.h"
 #include "engine/output/OutputSettings.h"
 #include "engine/report/RunSummary.h"
 #include "engine/transform/ControlFactors.h"
@@ -24,6 +25,10 @@ struct RunRequest {
   bool ignoreScaling = false;              // "No Scaling" ticked
   bool suppressZeroElevations = true;
   bool oneThread = false;  // read, move and write on the calling thread only
+  // The column order of delimited input files (a file's header line overrides it), and of a
+  // delimited output; none: the order the delimited inputs share (SharedColumnOrder).
+  ColumnOrder inputOrder = kDefaultColumnOrder;
+  std::optional<ColumnOrder> outputOrder;
 };
 
 struct RunPlan {
@@ -32,6 +37,7 @@ struct RunPlan {
   OutputSettings output;
   TransformFactors factors;
   bool oneThread = false;
+  ReadOptions read;
 };
 
 // The factors "Use These Factors" put into the boxes, with the fit's residual table: a run's

@@ -14,6 +14,7 @@
 #include "app/Startup.h"
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "cli/ColumnOrderOptions.h"
 #include "cli/ControlPairOptions.h"
 #include "cli/ControlPointOptions.h"
 #include "cli/ProgramStart.h"
@@ -71,6 +72,8 @@ CommandSpec ConvertSpec() {
   for (const OptionSpec& option : ControlPairOptions()) {
     spec.options.push_back(option);
   }
+  spec.options.push_back(InputOrderOption());
+  spec.options.push_back(OutputOrderOption());
   spec.options.insert(
       spec.options.end(),
       {
@@ -143,7 +146,8 @@ bool LoadHeaderFile(Session& session, const std::string& path) {
 std::optional<int> FillFactorSources(const CliArguments& parsed, Session& session,
                                      RunRequest& request, Prompter& prompter) {
   if (!HasControlPairOptions(parsed)) {
-    const ControlPointsOrExit points = ControlPointsFromOptions(parsed, prompter);
+    const ControlPointsOrExit points =
+        ControlPointsFromOptions(parsed, prompter, ReadOptions{request.inputOrder});
     request.controlPoints = points.points;
     return points.exitCode;
   }
@@ -154,7 +158,7 @@ std::optional<int> FillFactorSources(const CliArguments& parsed, Session& sessio
                               std::string(option));
     }
   }
-  const FitOrExit fitted = FitFromOptions(parsed, prompter);
+  const FitOrExit fitted = FitFromOptions(parsed, prompter, request.inputOrder);
   if (fitted.exitCode) {
     return fitted.exitCode;
   }
@@ -203,6 +207,18 @@ int HandOverReport(const CliArguments& parsed, const Session& session, Prompter&
   return 0;
 }
 
+// The column orders of the options into the request; the exit code of a usage error.
+std::optional<int> TakeColumnOrders(const CliArguments& parsed, RunRequest& request) {
+  const OrderOrExit input = ColumnOrderOption(parsed, "input-order");
+  const OrderOrExit output = input.exitCode ? input : ColumnOrderOption(parsed, "output-order");
+  if (output.exitCode) {
+    return output.exitCode;
+  }
+  request.inputOrder = input.order.value_or(kDefaultColumnOrder);
+  request.outputOrder = output.order;
+  return std::nullopt;
+}
+
 }  // namespace
 
 int RunConvertCommand(const CommandArguments& args) {
@@ -223,6 +239,11 @@ int RunConvertCommand(const CommandArguments& args) {
                             "'; 'velkora-cli convert --help' lists them");
   }
 
+  RunRequest request;
+  if (const std::optional<int> exitCode = TakeColumnOrders(parsed, request)) {
+    return *exitCode;
+  }
+
   Session session;
   ProgressLine progress(ProgressLine::StderrIsTerminal());
   RunPrompter prompter(parsed.HasFlag("yes"), progress);
@@ -231,7 +252,6 @@ int RunConvertCommand(const CommandArguments& args) {
       header && !LoadHeaderFile(session, *header)) {
     return 1;
   }
-  RunRequest request;
   if (const std::optional<int> exitCode = FillFactorSources(parsed, session, request, prompter)) {
     return *exitCode;
   }

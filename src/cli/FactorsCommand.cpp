@@ -6,6 +6,7 @@
 #include "app/FactorCommands.h"
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "cli/ColumnOrderOptions.h"
 #include "cli/ControlPointOptions.h"
 #include "cli/FactorBoxes.h"
 #include "cli/StderrPrompter.h"
@@ -13,6 +14,11 @@
 namespace velkora::cli {
 
 namespace {
+
+std::vector<OptionSpec> WithInputOrder(std::vector<OptionSpec> options) {
+  options.push_back(InputOrderOption());
+  return options;
+}
 
 CommandSpec FactorsSpec() {
   return CommandSpec{
@@ -30,7 +36,7 @@ CommandSpec FactorsSpec() {
           "  velkora-cli factors --reference control.txt --points 1,2,10,11\n"
           "Exit status: 0 when the boxes were printed, 1 when the reference file cannot be\n"
           "loaded, 2 on a usage error.\n",
-      .options = ControlPointOptions(),
+      .options = WithInputOrder(ControlPointOptions()),
       .minPositionals = 0,
       .maxPositionals = 0,
   };
@@ -43,8 +49,13 @@ int RunFactorsCommand(const CommandArguments& args) {
   if (const std::optional<int> exitCode = ParseCommandLine(FactorsSpec(), args, parsed)) {
     return *exitCode;
   }
+  const OrderOrExit order = ColumnOrderOption(parsed, "input-order");
+  if (order.exitCode) {
+    return *order.exitCode;
+  }
   StderrPrompter prompter;
-  const ControlPointsOrExit points = ControlPointsFromOptions(parsed, prompter);
+  const ControlPointsOrExit points = ControlPointsFromOptions(
+      parsed, prompter, ReadOptions{order.order.value_or(kDefaultColumnOrder)});
   if (points.exitCode) {
     return *points.exitCode;
   }

@@ -24,6 +24,7 @@
 #include <QUrl>
 #include <array>
 
+#include "app/ColumnOrderChoice.h"
 #include "app/ControlPointPick.h"
 #include "app/ConversionRun.h"
 #include "app/FactorCommands.h"
@@ -52,7 +53,7 @@ using enum ControlKind;
 
 // Client area of the window, in twips.
 constexpr double kClientWidth = 5865;
-constexpr double kClientHeight = 8550;
+constexpr double kClientHeight = 8970;
 constexpr double kLineWidth = kClientWidth - 480;
 
 constexpr const char* kPickArrow = "\u25C4";
@@ -139,13 +140,24 @@ constexpr ControlRow kControls[] = {
      315},
     {kCheck, "chkSuppress", "", "Do not output any value if elevations are zero or blank.", 4320,
      7300, 1455, 375},
-    {kLine, "", "", nullptr, 240, 7860, kLineWidth, 30},
+    // The column order of the delimited layouts, one list for what is read and one for what is
+    // written, on a row of their own under the output format they belong with.
+    {kLabel, "Label19", "Delimited Columns :", nullptr, 360, 7780, 1440, 240},
+    {kLabel, "Label20", "Input", nullptr, 1920, 7780, 480, 240},
+    {kList, "inOrder", "",
+     "Column order of delimited input and reference files: point, X (easting), Y (northing), or "
+     "northing first. A header line naming the columns overrides it.",
+     2400, 7720, 1095, 315},
+    {kLabel, "Label21", "Output", nullptr, 3720, 7780, 600, 240},
+    {kList, "outOrder", "", "Column order of a Comma-Delimited or Geopak Delimited output file.",
+     4320, 7720, 1215, 315},
+    {kLine, "", "", nullptr, 240, 8280, kLineWidth, 30},
 
-    {kButton, "btnHeader", "Header", nullptr, 495, 8040, 855, 375},
-    {kButton, "btnClr", "Clear All", "Clear all fields on this form.", 1830, 8040, 855, 375},
-    {kButton, "btnCompute", "Compute", "Do the coordinate conversion as specified.", 3165, 8040,
+    {kButton, "btnHeader", "Header", nullptr, 495, 8460, 855, 375},
+    {kButton, "btnClr", "Clear All", "Clear all fields on this form.", 1830, 8460, 855, 375},
+    {kButton, "btnCompute", "Compute", "Do the coordinate conversion as specified.", 3165, 8460,
      855, 375},
-    {kButton, "btnExit", "Exit", "End the program.", 4500, 8040, 855, 375},
+    {kButton, "btnExit", "Exit", "End the program.", 4500, 8460, 855, 375},
 };
 
 // The control points' number boxes and pick buttons.
@@ -298,6 +310,17 @@ void MainWindow::ConnectEdits() {
   connect(findChild<QCheckBox*>(QStringLiteral("chkSuppress")), &QCheckBox::clicked, this,
           [this](bool checked) { form_.chkSuppress.checked = checked ? 1 : 0; });
 
+  connect(findChild<QComboBox*>(QStringLiteral("inOrder")), &QComboBox::activated, this,
+          [this](int index) {
+            Handle([this, index] {
+              SelectInputOrder(session_, form_, prompter_, static_cast<std::size_t>(index));
+            });
+          });
+  connect(findChild<QComboBox*>(QStringLiteral("outOrder")), &QComboBox::activated, this,
+          [this](int index) {
+            Handle([this, index] { SelectOutputOrder(form_, static_cast<std::size_t>(index)); });
+          });
+
   auto* list = findChild<QComboBox*>(QStringLiteral("loadedFiles"));
   connect(list, &QComboBox::activated, this,
           [this](int index) { form_.loadedFiles.selected = index; });
@@ -384,13 +407,14 @@ void MainWindow::ConnectCommands() {
 }
 
 void MainWindow::SetTabOrder() {
-  const std::array<const char*, 36> order = {
-      "rFileName",  "btnGetRName", "SPPN",        "SPPX",     "SPPY",       "btnSPP",
-      "SRPN",       "SRPX",        "SRPY",        "btnSRP",   "DPPN",       "DPPX",
-      "DPPY",       "btnDPP",      "DRPN",        "DRPX",     "DRPY",       "btnDRP",
-      "compDeltas", "btnListClr",  "loadedFiles", "btnAdd",   "txtDX",      "txtDY",
-      "txtDR",      "ignoreDR",    "txtDS",       "ignoreDS", "oFileName",  "btnGetOName",
-      "outFormat",  "chkSuppress", "btnHeader",   "btnClr",   "btnCompute", "btnExit"};
+  const std::array<const char*, 38> order = {
+      "rFileName",  "btnGetRName", "SPPN",        "SPPX",     "SPPY",      "btnSPP",
+      "SRPN",       "SRPX",        "SRPY",        "btnSRP",   "DPPN",      "DPPX",
+      "DPPY",       "btnDPP",      "DRPN",        "DRPX",     "DRPY",      "btnDRP",
+      "compDeltas", "btnListClr",  "loadedFiles", "btnAdd",   "txtDX",     "txtDY",
+      "txtDR",      "ignoreDR",    "txtDS",       "ignoreDS", "oFileName", "btnGetOName",
+      "outFormat",  "chkSuppress", "inOrder",     "outOrder", "btnHeader", "btnClr",
+      "btnCompute", "btnExit"};
   QWidget* previous = nullptr;
   for (const char* name : order) {
     auto* widget = findChild<QWidget*>(Name(name));

@@ -1,6 +1,8 @@
 // Comma-delimited and Geopak-delimited readers.
 #include "engine/input/DelimitedReaders.h"
 
+#include <utility>
+
 #include "engine/input/LinePointReader.h"
 #include "engine/text/NumberText.h"
 #include "engine/text/QuotedFields.h"
@@ -103,34 +105,47 @@ void TakeGeopakDelimitedFields(std::string_view line, char delimiter, PointRecor
 
 class CommaDelimitedReader : public LinePointReader {
  public:
-  explicit CommaDelimitedReader(const Detection& detection) : LinePointReader(detection, true) {}
+  CommaDelimitedReader(const Detection& detection, ColumnOrder order)
+      : LinePointReader(detection, true), northingFirst_(order == ColumnOrder::kNorthingFirst) {}
 
  private:
   void TakeFields(std::string_view line) override {
     TakeCommaDelimitedFields(line, point_, unquoted_);
+    if (northingFirst_) {
+      std::swap(point_.x, point_.y);
+    }
   }
 
+  bool northingFirst_;
   std::string unquoted_;
 };
 
 class GeopakDelimitedReader : public LinePointReader {
  public:
-  explicit GeopakDelimitedReader(const Detection& detection) : LinePointReader(detection, false) {}
+  GeopakDelimitedReader(const Detection& detection, ColumnOrder order)
+      : LinePointReader(detection, false), northingFirst_(order == ColumnOrder::kNorthingFirst) {}
 
  private:
   void TakeFields(std::string_view line) override {
     TakeGeopakDelimitedFields(line, detection_.delimiter, point_);
+    if (northingFirst_) {
+      std::swap(point_.x, point_.y);
+    }
   }
+
+  bool northingFirst_;
 };
 
 }  // namespace
 
-std::unique_ptr<PointReader> MakeCommaDelimitedReader(const Detection& detection) {
-  return std::make_unique<CommaDelimitedReader>(detection);
+std::unique_ptr<PointReader> MakeCommaDelimitedReader(const Detection& detection,
+                                                      ColumnOrder order) {
+  return std::make_unique<CommaDelimitedReader>(detection, order);
 }
 
-std::unique_ptr<PointReader> MakeGeopakDelimitedReader(const Detection& detection) {
-  return std::make_unique<GeopakDelimitedReader>(detection);
+std::unique_ptr<PointReader> MakeGeopakDelimitedReader(const Detection& detection,
+                                                       ColumnOrder order) {
+  return std::make_unique<GeopakDelimitedReader>(detection, order);
 }
 
 }  // namespace velkora

@@ -12,13 +12,15 @@ class DelimitedWriter : public PointWriter {
   using PointWriter::PointWriter;
 
  protected:
-  // Name, X and Y, each followed by a comma, then the elevation unless suppressed.
+  // Name, X and Y (Y and X northing first), each followed by a comma, then the elevation unless
+  // suppressed.
   void StartLine(const PointRecord& point, std::string& out) const {
+    const bool northingFirst = settings_.order == ColumnOrder::kNorthingFirst;
     out += point.pointNum;
     out += ',';
-    AppendRounded(out, point.newX, settings_.decimals);
+    AppendRounded(out, northingFirst ? point.newY : point.newX, settings_.decimals);
     out += ',';
-    AppendRounded(out, point.newY, settings_.decimals);
+    AppendRounded(out, northingFirst ? point.newX : point.newY, settings_.decimals);
     out += ',';
     if (!IsElevationSuppressed(point)) {
       AppendRounded(out, point.elev, settings_.decimals);

@@ -1,9 +1,10 @@
-// How a run writes its points: the layout, the Geopak description separator, the decimals and
-// whether zero elevations are left out.
+// How a run writes its points: the layout, the Geopak description separator, the column order of
+// the delimited layouts, the decimals and whether zero elevations are left out.
 #pragma once
 
 #include <cstdint>
 
+#include "engine/points/ColumnOrder.h"
 #include "engine/points/Decimals.h"
 #include "engine/points/Layouts.h"
 
@@ -11,7 +12,8 @@ namespace velkora {
 
 struct OutputSettings {
   OutputLayout layout = OutputLayout::kCommaDelimited;
-  char delimiter = ';';  // between feature and description in "Geopak Delimited"
+  char delimiter = ';';                     // between feature and description in "Geopak Delimited"
+  ColumnOrder order = kDefaultColumnOrder;  // of "Comma-Delimited" and "Geopak Delimited"
   std::uint8_t decimals = kOutputDecimals;
   bool suppressZeroElevations = true;
 };
