@@ -37,8 +37,14 @@ std::optional<RunRefusal> RefuseUnreadableBox(const RunRequest& request) {
   if (!ParseAngle(request.factors.angle)) {
     return RunRefusal{"Rotation angle is not valid.", "txtDR"};
   }
-  if (!TryReadNumber(request.factors.scale)) {
+  const std::optional<double> scale = TryReadNumber(request.factors.scale);
+  if (!scale) {
     return RunRefusal{"Scale factor is not valid.", "txtDS"};
+  }
+  // A mirror image is no survey transformation: a minus typed by mistake must not turn every
+  // point through the pivot.
+  if (*scale < 0) {
+    return RunRefusal{"Scale factor cannot be below zero.", "txtDS"};
   }
   return std::nullopt;
 }

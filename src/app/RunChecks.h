@@ -17,8 +17,8 @@ struct RunRefusal {
   std::string focus;  // the control at fault
 };
 
-// The run's plan, or why it cannot run. A box that cannot be read is refused before anything
-// else is looked at in the factors.
+// The run's plan, or why it cannot run. A box that cannot be read, or a scale below zero, is
+// refused before anything else is looked at in the factors.
 std::variant<RunPlan, RunRefusal> CheckRun(const RunRequest& request);
 
 }  // namespace velkora

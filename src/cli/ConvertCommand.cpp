@@ -256,6 +256,11 @@ int RunConvertCommand(const CommandArguments& args) {
     return *exitCode;
   }
   if (parsed.HasFlag("calculate")) {
+    if (const std::optional<CalculateRefusal> refusal = RefuseCalculation(request.controlPoints)) {
+      prompter.ShowMessage(Message{refusal->message, MessageIcon::kExclamation, MessageButtons::kOk,
+                                   kCalculateRefusedTitle});
+      return 1;
+    }
     request.factors = CalculateFactors(request.controlPoints);
   }
   TypeFactors(parsed, request);

@@ -34,8 +34,10 @@ CommandSpec FactorsSpec() {
           "  velkora-cli factors --source-pivot 1000,1000 --source-ref 1000,2000 \\\n"
           "      --dest-pivot 5000,5000 --dest-ref 6000,5000\n"
           "  velkora-cli factors --reference control.txt --points 1,2,10,11\n"
+          "A source or destination pivot at the same place as its reference point gives no\n"
+          "direction: Calculate refuses such points.\n"
           "Exit status: 0 when the boxes were printed, 1 when the reference file cannot be\n"
-          "loaded, 2 on a usage error.\n",
+          "loaded or Calculate refuses the points, 2 on a usage error.\n",
       .options = WithInputOrder(ControlPointOptions()),
       .minPositionals = 0,
       .maxPositionals = 0,
@@ -58,6 +60,11 @@ int RunFactorsCommand(const CommandArguments& args) {
       parsed, prompter, ReadOptions{order.order.value_or(kDefaultColumnOrder)});
   if (points.exitCode) {
     return *points.exitCode;
+  }
+  if (const std::optional<CalculateRefusal> refusal = RefuseCalculation(points.points)) {
+    prompter.ShowMessage(Message{refusal->message, MessageIcon::kExclamation, MessageButtons::kOk,
+                                 kCalculateRefusedTitle});
+    return 1;
   }
   const std::string boxes = FactorBoxLines(CalculateFactors(points.points));
   std::fwrite(boxes.data(), 1, boxes.size(), stdout);

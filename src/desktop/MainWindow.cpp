@@ -365,7 +365,7 @@ void MainWindow::ConnectCommands() {
       ApplyPickedPoint(form_, role, Browser().Pick(ToQt(BrowserCaption(role))));
     });
   }
-  onClick("compDeltas", [this] { ComputeFactors(form_); });
+  onClick("compDeltas", [this] { ComputeFactors(form_, prompter_); });
   onClick("btnListClr", [this] { ResetFileList(session_, form_); });
   onClick("btnAdd", [this] { AddFileByDialog(session_, form_, prompter_); });
   onClick("btnGetOName", [this] { SelectOutputFileByDialog(form_, prompter_); });

@@ -44,28 +44,24 @@ std::vector<std::string> Points(const std::string& destinationReference) {
 
 INSTANTIATE_TEST_SUITE_P(
     TypedPoints, FactorsCommand,
-    ::testing::Values(
-        FactorsRow{"QuarterTurn", Points("6000,5000"),
-                   "dX=4000.0000\ndY=4000.0000\nangle=+90 00 00\nscale=1\n", "", 0},
-        FactorsRow{"HalfTurnKeptPositive", Points("5000,4000"),
-                   "dX=4000.0000\ndY=4000.0000\nangle=+180 00 00\nscale=1\n", "", 0},
-        FactorsRow{"DoubleDistance", Points("5000,7000"),
-                   "dX=4000.0000\ndY=4000.0000\nangle=+0 00 00\nscale=2\n", "", 0},
-        // Azimuths 0 and three quarter turns: the wrapped angle is a hair short of -90.
-        FactorsRow{"ReferenceOnThePivot", Points("5000,5000"),
-                   "dX=4000.0000\ndY=4000.0000\nangle=-89 59 59.9999999999488\nscale=0\n", "", 0},
-        FactorsRow{"PivotsOnly",
-                   {"--source-pivot", "1000.5,1000", "--dest-pivot", "999.25,5000"},
-                   "dX=-1.2500\ndY=4000.0000\nangle=\nscale=\n",
-                   "",
-                   0},
-        FactorsRow{
-            "SourcePivotMissing",
-            {"--source-ref", "1000,2000", "--dest-pivot", "5000,5000", "--dest-ref", "6000,5000"},
-            "dX=\ndY=\nangle=\nscale=\n",
-            "",
-            0},
-        FactorsRow{"NoPoints", {}, "dX=\ndY=\nangle=\nscale=\n", "", 0}),
+    ::testing::Values(FactorsRow{"QuarterTurn", Points("6000,5000"),
+                                 "dX=4000.0000\ndY=4000.0000\nangle=+90 00 00\nscale=1\n", "", 0},
+                      FactorsRow{"HalfTurnKeptPositive", Points("5000,4000"),
+                                 "dX=4000.0000\ndY=4000.0000\nangle=+180 00 00\nscale=1\n", "", 0},
+                      FactorsRow{"DoubleDistance", Points("5000,7000"),
+                                 "dX=4000.0000\ndY=4000.0000\nangle=+0 00 00\nscale=2\n", "", 0},
+                      FactorsRow{"PivotsOnly",
+                                 {"--source-pivot", "1000.5,1000", "--dest-pivot", "999.25,5000"},
+                                 "dX=-1.2500\ndY=4000.0000\nangle=\nscale=\n",
+                                 "",
+                                 0},
+                      FactorsRow{"SourcePivotMissing",
+                                 {"--source-ref", "1000,2000", "--dest-pivot", "5000,5000",
+                                  "--dest-ref", "6000,5000"},
+                                 "dX=\ndY=\nangle=\nscale=\n",
+                                 "",
+                                 0},
+                      FactorsRow{"NoPoints", {}, "dX=\ndY=\nangle=\nscale=\n", "", 0}),
     RowName);
 
 INSTANTIATE_TEST_SUITE_P(

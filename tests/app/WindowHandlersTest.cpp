@@ -1,0 +1,60 @@
+// The main window's handlers over the form model, where the command line cannot reach:
+// Calculate's refusal of a line without length, and the input order that reloads the reference
+// file.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/ColumnOrderChoice.h"
+#include "app/ConversionRun.h"
+#include "app/FactorCommands.h"
+#include "app/ReferenceFile.h"
+#include "support/Files.h"
+#include "support/ScriptedPrompter.h"
+
+namespace velkora::testing {
+namespace {
+
+class WindowHandlers : public ::testing::Test {
+ protected:
+  ScratchFolder folder;
+  Session session;
+  MainForm form;
+  ScriptedPrompter prompter;
+};
+
+TEST_F(WindowHandlers, CalculateRefusesAPivotOnItsReferencePoint) {
+  form.SPPX.text = form.SRPX.text = "1000";
+  form.SPPY.text = form.SRPY.text = "2000";
+  form.DPPX.text = "5000";
+  form.DPPY.text = "5000";
+  form.DRPX.text = "5000";
+  form.DRPY.text = "6000";
+  form.txtDR.text = "+1 00 00";
+  ComputeFactors(form, prompter);
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].text,
+            "The source pivot and source reference points are at the same place: the source "
+            "line has no direction.");
+  EXPECT_EQ(form.focus, "SRPN");
+  EXPECT_EQ(form.txtDR.text, "+1 00 00");
+  EXPECT_TRUE(form.txtDX.text.empty());
+}
+
+TEST_F(WindowHandlers, ChoosingNorthingFirstReadsTheReferenceFileAgain) {
+  WriteWhole(folder / "control.csv", "1,5000,1000,0,PIVOT\r\n");
+  form.rFileName.text = (folder / "control.csv").string();
+  ASSERT_TRUE(LoadReferenceFile(session, form, prompter));
+  form.SPPN.text = "1";
+  PointNumberLostFocus(session, form, ControlRole::kSourcePivot);
+  EXPECT_EQ(form.SPPX.text, "5000");
+
+  SelectInputOrder(session, form, prompter, 1);
+  EXPECT_EQ(form.SPPX.text, "1000");
+  EXPECT_EQ(form.SPPY.text, "5000");
+  EXPECT_EQ(RequestFromForm(form).inputOrder, ColumnOrder::kNorthingFirst);
+  EXPECT_TRUE(prompter.messages.empty());
+}
+
+}  // namespace
+}  // namespace velkora::testing
