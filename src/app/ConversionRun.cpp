@@ -138,15 +138,36 @@ void StateColumnOrders(const RunPlan& plan, RunSummary& summary) {
   }
 }
 
+// The plan of the request, or after a refusal shown the outcome to end with. A request that
+// moves nothing may instead be converted as a layout alone, when the user says so.
+std::variant<RunPlan, RunOutcome> CheckOrOffer(const RunRequest& request, Prompter& prompter) {
+  const std::variant<RunPlan, RunRefusal> checked = CheckRun(request);
+  const auto* refusal = std::get_if<RunRefusal>(&checked);
+  if (refusal == nullptr) {
+    return std::get<RunPlan>(checked);
+  }
+  if (refusal->movesNothing && request.offerLayoutOnly) {
+    const Message offer{refusal->message + "\r\n" + kLayoutOnlyQuestion, MessageIcon::kQuestion,
+                        MessageButtons::kYesNo, kRunRefusedTitle};
+    if (prompter.ShowMessage(offer) == MessageAnswer::kYes) {
+      RunRequest layoutOnly = request;
+      layoutOnly.layoutOnly = true;
+      return CheckOrOffer(layoutOnly, prompter);
+    }
+    return RunOutcome{RunResult::kRefused, refusal->focus};
+  }
+  prompter.ShowMessage(
+      Message{refusal->message, MessageIcon::kExclamation, MessageButtons::kOk, kRunRefusedTitle});
+  return RunOutcome{RunResult::kRefused, refusal->focus};
+}
+
 }  // namespace
 
 RunOutcome RunConversion(Session& session, const RunRequest& request, Prompter& prompter,
                          const ProgressReport& progress) {
-  const std::variant<RunPlan, RunRefusal> checked = CheckRun(request);
-  if (const auto* refusal = std::get_if<RunRefusal>(&checked)) {
-    prompter.ShowMessage(Message{refusal->message, MessageIcon::kExclamation, MessageButtons::kOk,
-                                 kRunRefusedTitle});
-    return {RunResult::kRefused, refusal->focus};
+  const std::variant<RunPlan, RunOutcome> checked = CheckOrOffer(request, prompter);
+  if (const auto* refused = std::get_if<RunOutcome>(&checked)) {
+    return *refused;
   }
   RunPlan plan = std::get<RunPlan>(checked);
   // "As input": a file whose header line names P,N,E is written back the way it came.
@@ -191,6 +212,7 @@ RunRequest RequestFromForm(const MainForm& form) {
   request.suppressZeroElevations = form.chkSuppress.checked != 0;
   request.inputOrder = InputOrderOf(form);
   request.outputOrder = OutputOrderOf(form);
+  request.offerLayoutOnly = true;
   return request;
 }
 

@@ -1,5 +1,5 @@
-// The checks before a conversion run, which also turn the boxes' texts into the run's output
-// settings and transformation factors.
+// The checks before a conversion run, which also turn the boxes' texts into the
+// run's output settings and transformation factors.
 #include "app/RunChecks.h"
 
 #include <array>
@@ -19,8 +19,8 @@ struct NumberBox {
   const char* refusal;
 };
 
-// A number box holding a comma that is not a grouped number, or an angle that cannot be split
-// into degrees, minutes and seconds, must not start a run.
+// A number box holding a comma that is not a grouped number, or an angle that
+// cannot be split into degrees, minutes and seconds, must not start a run.
 std::optional<RunRefusal> RefuseUnreadableBox(const RunRequest& request) {
   const ControlPointText& pivot = request.controlPoints[0];
   const std::array<NumberBox, 4> shiftAndPivot = {{
@@ -41,8 +41,8 @@ std::optional<RunRefusal> RefuseUnreadableBox(const RunRequest& request) {
   if (!scale) {
     return RunRefusal{"Scale factor is not valid.", "txtDS"};
   }
-  // A mirror image is no survey transformation: a minus typed by mistake must not turn every
-  // point through the pivot.
+  // A mirror image is no survey transformation: a minus typed by mistake must
+  // not turn every point through the pivot.
   if (*scale < 0) {
     return RunRefusal{"Scale factor cannot be below zero.", "txtDS"};
   }
@@ -110,10 +110,10 @@ std::variant<RunPlan, RunRefusal> CheckRun(const RunRequest& request) {
                .read = ReadOptions{request.inputOrder}};
   const TransformFactors& factors = plan.factors;
   if (!factors.doRotate && !factors.doScale) {
-    if (factors.doTranslate) {
+    if (factors.doTranslate || request.layoutOnly) {
       return plan;
     }
-    return RunRefusal{"No computation has been specified.", "txtDX"};
+    return RunRefusal{kNoComputationText, "txtDX", true};
   }
   if (factors.hasPivot) {
     return plan;

@@ -12,13 +12,17 @@ namespace velkora {
 // Title of the message box that shows a refused check.
 inline constexpr const char* kRunRefusedTitle = "Insufficient Data";
 
+inline constexpr const char* kNoComputationText = "No computation has been specified.";
+
 struct RunRefusal {
   std::string message;
-  std::string focus;  // the control at fault
+  std::string focus;          // the control at fault
+  bool movesNothing = false;  // no shift, rotation or scale: the layout alone could be converted
 };
 
 // The run's plan, or why it cannot run. A box that cannot be read, or a scale below zero, is
-// refused before anything else is looked at in the factors.
+// refused before anything else is looked at in the factors; a request without shift, rotation or
+// scale only when it does not ask for the layout alone.
 std::variant<RunPlan, RunRefusal> CheckRun(const RunRequest& request);
 
 }  // namespace velkora

@@ -29,6 +29,10 @@ struct RunRequest {
   // delimited output; none: the order the delimited inputs share (SharedColumnOrder).
   ColumnOrder inputOrder = kDefaultColumnOrder;
   std::optional<ColumnOrder> outputOrder;
+  bool layoutOnly = false;  // without shift, rotation or scale, convert the layout alone
+  // A request that moves nothing is refused, or with this set the prompter is asked whether to
+  // convert the layout alone (the main window asks; the command line has --layout-only).
+  bool offerLayoutOnly = false;
 };
 
 struct RunPlan {

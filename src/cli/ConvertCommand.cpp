@@ -81,6 +81,9 @@ CommandSpec ConvertSpec() {
            "compute the factors from the control points; --dx ... overwrite them"},
           {"keep-zero-elevations", false,
            "write zero and negative elevations too (left out by default)"},
+          {"layout-only", false,
+           "convert the layout alone: every point keeps its coordinates (no --dx, --dy, "
+           "--angle, --scale, pairs or --calculate)"},
           {"header", true, "header defaults file for the report, e.g. --header job.ini"},
           {"report", true, "append the run's report to a file, e.g. --report job-report.txt"},
           {"print-report", false, "print the run's report on stdout"},
@@ -183,6 +186,20 @@ void TypeFactors(const CliArguments& parsed, RunRequest& request) {
   request.ignoreScaling = parsed.HasFlag("no-scaling") && !Trim(factors.scale).empty();
 }
 
+// --layout-only moves nothing, so an option that moves points contradicts it.
+std::optional<int> RefuseMovesWithLayoutOnly(const CliArguments& parsed) {
+  if (!parsed.HasFlag("layout-only")) {
+    return std::nullopt;
+  }
+  for (const char* option : {"dx", "dy", "angle", "scale", "pairs", "pairs-file", "calculate"}) {
+    if (parsed.Value(option) || parsed.HasFlag(option)) {
+      return ReportUsageError("--layout-only moves no point: it cannot be combined with --" +
+                              std::string(option));
+    }
+  }
+  return std::nullopt;
+}
+
 // The input files as the window's list takes them: duplicates are skipped, a file that cannot
 // be opened or read is reported and left out.
 void AddInputFiles(const CliArguments& parsed, RunRequest& request, Prompter& prompter) {
@@ -240,6 +257,9 @@ int RunConvertCommand(const CommandArguments& args) {
   }
 
   RunRequest request;
+  if (const std::optional<int> exitCode = RefuseMovesWithLayoutOnly(parsed)) {
+    return *exitCode;
+  }
   if (const std::optional<int> exitCode = TakeColumnOrders(parsed, request)) {
     return *exitCode;
   }
@@ -268,6 +288,7 @@ int RunConvertCommand(const CommandArguments& args) {
   request.outputEntry = *formatEntry;
   request.suppressZeroElevations = !parsed.HasFlag("keep-zero-elevations");
   request.oneThread = parsed.HasFlag("one-thread");
+  request.layoutOnly = parsed.HasFlag("layout-only");
   AddInputFiles(parsed, request, prompter);
 
   const RunOutcome outcome =

@@ -1,6 +1,6 @@
-// The main window's handlers over the form model, where the command line cannot reach:
-// Calculate's refusal of a line without length, and the input order that reloads the reference
-// file.
+// The main window's handlers over the form model, where the command line cannot reach: the
+// layout-only offer of Compute, Calculate's refusal of a line without length, and the input
+// order that reloads the reference file.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,6 +8,8 @@
 #include "app/ColumnOrderChoice.h"
 #include "app/ConversionRun.h"
 #include "app/FactorCommands.h"
+#include "app/InputFileList.h"
+#include "app/OutputSelection.h"
 #include "app/ReferenceFile.h"
 #include "support/Files.h"
 #include "support/ScriptedPrompter.h"
@@ -15,13 +17,53 @@
 namespace velkora::testing {
 namespace {
 
+class ShownRun : public RunView {
+ public:
+  bool ReportProgress(std::int64_t) override { return true; }
+  void ShowReport(const std::string& windowText, const std::string&) override {
+    shown = windowText;
+  }
+  std::string shown;
+};
+
 class WindowHandlers : public ::testing::Test {
  protected:
+  // An SDMS point to be written comma-delimited, with no factor typed.
+  void SetUpLayoutChange() {
+    WriteWhole(folder / "in.txt", "AC:SS\r\nPN:7\r\nXC:1500.25\r\nYC:2500.5\r\n");
+    AddInputFile(session, form, &prompter, (folder / "in.txt").string());
+    form.oFileName.text = (folder / "out.csv").string();
+    SelectOutputFormat(form, 0);
+  }
+
   ScratchFolder folder;
   Session session;
   MainForm form;
   ScriptedPrompter prompter;
+  ShownRun view;
 };
+
+TEST_F(WindowHandlers, ComputeWithoutFactorsOffersTheLayoutAlone) {
+  SetUpLayoutChange();
+  prompter.yesNoAnswers = {MessageAnswer::kYes};
+  EXPECT_EQ(RunConversion(session, form, prompter, view), RunResult::kCompleted);
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0],
+            (Message{"No computation has been specified.\r\nConvert the layout only, with every "
+                     "point where it is?",
+                     MessageIcon::kQuestion, MessageButtons::kYesNo, "Insufficient Data"}));
+  EXPECT_EQ(ReadWhole(folder / "out.csv"), "7,1500.2500,2500.5000\r\n");
+  EXPECT_NE(session.reportText.find("\r\n  Layout only: no shift, rotation or scale\r\n"),
+            std::string::npos);
+}
+
+TEST_F(WindowHandlers, DecliningTheLayoutAloneRefusesAsBefore) {
+  SetUpLayoutChange();
+  EXPECT_EQ(RunConversion(session, form, prompter, view), RunResult::kRefused);
+  EXPECT_EQ(form.focus, "txtDX");
+  EXPECT_FALSE(std::filesystem::exists(folder / "out.csv"));
+  EXPECT_TRUE(session.reportText.empty());
+}
 
 TEST_F(WindowHandlers, CalculateRefusesAPivotOnItsReferencePoint) {
   form.SPPX.text = form.SRPX.text = "1000";

@@ -201,6 +201,9 @@ void AppendCalculationBlock(std::string& report, const TransformFactors& factors
   if (factors.doScale) {
     AppendLine(report, "  Scale Factor = Source Distance  * " + GeneralForm(factors.scaleFactor));
   }
+  if (!factors.doTranslate && !factors.doRotate && !factors.doScale) {
+    AppendLine(report, "  Layout only: no shift, rotation or scale");
+  }
 }
 
 // A list's heading with the delimited column order ending in column 80, when one is stated.
