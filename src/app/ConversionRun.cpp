@@ -193,6 +193,7 @@ RunOutcome RunConversion(Session& session, const RunRequest& request, Prompter& 
   const RunResult result = WriteOutput(session, plan, summary, prompter, progress);
   if (result == RunResult::kCompleted) {
     AppendRun(session.reportText, summary);
+    session.reportUnsaved = true;
     session.lastRun = plan;
   }
   return {result, ""};

@@ -47,9 +47,9 @@ inline constexpr const char* kCannotReadInputText = "Unable To Read Input File:"
 inline constexpr const char* kLayoutOnlyQuestion =
     "Convert the layout only, with every point where it is?";
 
-// Runs the request. A completed run adds its summary to session.reportText and becomes
-// session.lastRun; every run that does not complete leaves the output file on disk and the
-// report as they were. A request that moves no point is refused, unless it asks
+// Runs the request. A completed run adds its summary to session.reportText, marks the report
+// unsaved and becomes session.lastRun; every run that does not complete leaves the output file
+// on disk and the report as they were. A request that moves no point is refused, unless it asks
 // for the layout alone or offers it (offerLayoutOnly) and the user takes the offer.
 RunOutcome RunConversion(Session& session, const RunRequest& request, Prompter& prompter,
                          const ProgressReport& progress);

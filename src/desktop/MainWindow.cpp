@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -309,7 +310,6 @@ void MainWindow::ConnectEdits() {
   }
   connect(findChild<QCheckBox*>(QStringLiteral("chkSuppress")), &QCheckBox::clicked, this,
           [this](bool checked) { form_.chkSuppress.checked = checked ? 1 : 0; });
-
   connect(findChild<QComboBox*>(QStringLiteral("inOrder")), &QComboBox::activated, this,
           [this](int index) {
             Handle([this, index] {
@@ -476,6 +476,16 @@ void MainWindow::Handle(const std::function<void()>& handler) {
   handler();
   ShowForm();
   handling_ = false;
+}
+
+// Exit, Esc and the window's close button all end here: a report with runs neither saved nor
+// printed is lost with the program, so the user is asked first.
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (MayExit(session_, prompter_)) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

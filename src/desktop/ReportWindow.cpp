@@ -147,6 +147,7 @@ void ReportWindow::Print() {
 void ReportWindow::PrintTo(QPrinter& printer, int copies) {
   ReportPrintView view(printer, prompter_);
   PrintReport(session_.reportText, copies, view);
+  ReportPrinted(session_);
 }
 
 void ReportWindow::Save() {

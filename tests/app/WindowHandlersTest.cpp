@@ -1,6 +1,6 @@
 // The main window's handlers over the form model, where the command line cannot reach: the
-// layout-only offer of Compute, Calculate's refusal of a line without length, and the input
-// order that reloads the reference file.
+// layout-only offer of Compute, the question before Exit loses an unsaved report, Calculate's
+// refusal of a line without length, and the input order that reloads the reference file.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,6 +11,7 @@
 #include "app/InputFileList.h"
 #include "app/OutputSelection.h"
 #include "app/ReferenceFile.h"
+#include "app/ReportCommands.h"
 #include "support/Files.h"
 #include "support/ScriptedPrompter.h"
 
@@ -63,6 +64,27 @@ TEST_F(WindowHandlers, DecliningTheLayoutAloneRefusesAsBefore) {
   EXPECT_EQ(form.focus, "txtDX");
   EXPECT_FALSE(std::filesystem::exists(folder / "out.csv"));
   EXPECT_TRUE(session.reportText.empty());
+}
+
+TEST_F(WindowHandlers, ExitAsksOnlyWhileARunIsNeitherSavedNorPrinted) {
+  EXPECT_TRUE(MayExit(session, prompter));
+  EXPECT_TRUE(prompter.messages.empty());
+
+  SetUpLayoutChange();
+  prompter.yesNoAnswers = {MessageAnswer::kYes, MessageAnswer::kNo, MessageAnswer::kYes};
+  ASSERT_EQ(RunConversion(session, form, prompter, view), RunResult::kCompleted);
+  EXPECT_FALSE(MayExit(session, prompter));
+  EXPECT_EQ(prompter.messages.back(),
+            (Message{"The report holds runs that were neither saved nor printed.\r\nExit and lose "
+                     "them?",
+                     MessageIcon::kQuestion, MessageButtons::kYesNo, "Exit Velkora"}));
+  EXPECT_TRUE(MayExit(session, prompter));
+
+  prompter.fileAnswers = {(folder / "report.txt").string()};
+  ASSERT_TRUE(SaveReport(session, prompter));
+  const std::size_t asked = prompter.messages.size();
+  EXPECT_TRUE(MayExit(session, prompter));
+  EXPECT_EQ(prompter.messages.size(), asked);
 }
 
 TEST_F(WindowHandlers, CalculateRefusesAPivotOnItsReferencePoint) {

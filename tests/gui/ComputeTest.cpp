@@ -190,6 +190,25 @@ TEST_F(ComputeTest, PrintoutStartsEachRunOnANewPage) {
   EXPECT_TRUE(prompter.messages.empty());
 }
 
+// Exit (and Esc, which presses it) goes through the window's close: an unprinted run is asked
+// about, a printed one lets the program end at once.
+TEST_F(ComputeTest, ExitAsksBeforeAnUnprintedReportIsLost) {
+  SetUpConversion();
+  Compute();
+  Find<QPushButton>("btnExit")->click();
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].title, "Exit Velkora");
+  EXPECT_TRUE(window->isVisible());
+
+  QPrinter printer;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(programFolder.filePath(QStringLiteral("report.pdf")));
+  window->Report().PrintTo(printer, 1);
+  Find<QPushButton>("btnExit")->click();
+  EXPECT_EQ(prompter.messages.size(), 1u);
+  EXPECT_FALSE(window->isVisible());
+}
+
 TEST_F(ComputeTest, ReportWindowFollowsItsResizeRule) {
   ReportWindow& report = window->Report();
   if (report.logicalDpiX() != 96 || report.logicalDpiY() != 96) {
