@@ -1,5 +1,6 @@
 // velkora-cli convert: a run request built from the options, run as Compute runs it; the run's
 // messages go to stderr and its report to a file on request.
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -17,6 +18,7 @@
 #include "cli/ColumnOrderOptions.h"
 #include "cli/ControlPairOptions.h"
 #include "cli/ControlPointOptions.h"
+#include "cli/LayoutNames.h"
 #include "cli/ProgramStart.h"
 #include "cli/ProgressLine.h"
 #include "cli/RunPrompter.h"
@@ -40,7 +42,8 @@ CommandSpec ConvertSpec() {
       .details =
           "FORMAT is the layout's name or its number: 0 \"Comma-Delimited\",\n"
           "1 \"Geopak Delimited ;\", 2 \"Geopak Delimited /\", 3 \"Geopak Input N/E\",\n"
-          "4 \"Geopak Input X/Y\", 5 \"SDMS Points\", 6 \"Tavrin 80-Column\".\n"
+          "4 \"Geopak Input X/Y\", 5 \"SDMS Points\", 6 \"Tavrin 80-Column\", in any letter\n"
+          "case, or the short name detect prints (comma-delimited, sdms, 80-column ...).\n"
           "-o and -f stand for --output and --format. Examples:\n"
           "  velkora-cli convert -o moved.txt -f 0 --dx 100 --dy=-12.5 survey.txt\n"
           "  velkora-cli convert -o moved.txt -f \"SDMS Points\" --source-pivot 1000,1000 \\\n"
@@ -51,6 +54,8 @@ CommandSpec ConvertSpec() {
           "      --pairs 1:101,2:102,3:103,4:104 --report job-report.txt survey.txt\n"
           "--pairs and --pairs-file fit the factors to many control pairs as velkora-cli fit\n"
           "does; the report then carries the residual table.\n"
+          "An input file that cannot be opened or has no known layout refuses the run, and\n"
+          "nothing is written, unless --skip-unreadable leaves it out.\n"
           "Exit status: 0 when the run completed, 1 when it was refused, declined or failed,\n"
           "2 on a usage error.\n",
       .options =
@@ -84,6 +89,9 @@ CommandSpec ConvertSpec() {
           {"layout-only", false,
            "convert the layout alone: every point keeps its coordinates (no --dx, --dy, "
            "--angle, --scale, pairs or --calculate)"},
+          {"skip-unreadable", false,
+           "leave out an input file that cannot be opened or has no known layout, instead of "
+           "refusing the run"},
           {"header", true, "header defaults file for the report, e.g. --header job.ini"},
           {"report", true, "append the run's report to a file, e.g. --report job-report.txt"},
           {"print-report", false, "print the run's report on stdout"},
@@ -120,16 +128,6 @@ CommandArguments ExpandShortOptions(const CommandSpec& spec, const CommandArgume
     expanded.push_back(arg);
   }
   return expanded;
-}
-
-// The entry of outFormat named by its caption or its index.
-std::optional<std::size_t> OutputFormatEntry(std::string_view text) {
-  for (std::size_t entry = 0; entry < kOutputFormatNames.size(); ++entry) {
-    if (text == kOutputFormatNames[entry] || text == std::to_string(entry)) {
-      return entry;
-    }
-  }
-  return std::nullopt;
 }
 
 // The header defaults file named on the command line replaces the one beside the program.
@@ -200,16 +198,31 @@ std::optional<int> RefuseMovesWithLayoutOnly(const CliArguments& parsed) {
   return std::nullopt;
 }
 
-// The input files as the window's list takes them: duplicates are skipped, a file that cannot
-// be opened or read is reported and left out.
-void AddInputFiles(const CliArguments& parsed, RunRequest& request, Prompter& prompter) {
+// The input files as the window's list takes them: duplicates are skipped, and a file that
+// cannot be opened or has no known layout is reported. Such a file refuses the run unless
+// --skip-unreadable leaves it out, so that a batch job never reports success for a file it did
+// not read. False when the run is refused.
+bool AddInputFiles(const CliArguments& parsed, RunRequest& request, Prompter& prompter) {
+  bool allAdded = true;
   for (const std::string& input : parsed.positionals) {
-    AddToInputList(request.inputs, input, &prompter);
+    const bool listed =
+        std::find(request.inputs.begin(), request.inputs.end(), input) != request.inputs.end();
+    if (!listed && !AddToInputList(request.inputs, input, &prompter)) {
+      allAdded = false;
+    }
   }
+  if (!allAdded && !parsed.HasFlag("skip-unreadable")) {
+    std::fputs("velkora-cli: nothing was converted; --skip-unreadable converts the other files\n",
+               stderr);
+    return false;
+  }
+  return true;
 }
 
-// --report and --print-report, after a completed run.
-int HandOverReport(const CliArguments& parsed, const Session& session, Prompter& prompter) {
+// --report and --print-report, after a completed run: the output file is in place by then, and
+// a report that cannot be written must not read as if the whole run had failed.
+int HandOverReport(const CliArguments& parsed, const Session& session,
+                   const std::string& outputPath) {
   if (parsed.HasFlag("print-report")) {
     const std::string text = session.reportText + "\r\n";
     std::fwrite(text.data(), 1, text.size(), stdout);
@@ -217,7 +230,10 @@ int HandOverReport(const CliArguments& parsed, const Session& session, Prompter&
   if (const std::optional<std::string> path = parsed.Value("report")) {
     std::string error;
     if (!AppendReportToFile(session.reportText, *path, error)) {
-      prompter.ShowMessage(FileErrorMessage(error, *path));
+      std::fprintf(stderr,
+                   "velkora-cli: the output file %s was written, but the report could not be "
+                   "added to %s: %s\n",
+                   outputPath.c_str(), path->c_str(), error.c_str());
       return 1;
     }
   }
@@ -289,7 +305,9 @@ int RunConvertCommand(const CommandArguments& args) {
   request.suppressZeroElevations = !parsed.HasFlag("keep-zero-elevations");
   request.oneThread = parsed.HasFlag("one-thread");
   request.layoutOnly = parsed.HasFlag("layout-only");
-  AddInputFiles(parsed, request, prompter);
+  if (!AddInputFiles(parsed, request, prompter)) {
+    return 1;
+  }
 
   const RunOutcome outcome =
       RunConversion(session, request, prompter, [&progress](std::int64_t points) {
@@ -297,10 +315,14 @@ int RunConvertCommand(const CommandArguments& args) {
         return true;
       });
   progress.Clear();
+  if (outcome.result == RunResult::kDeclined) {
+    std::fprintf(stderr, "velkora-cli: %s exists and was kept; --yes replaces it\n",
+                 output->c_str());
+  }
   if (outcome.result != RunResult::kCompleted) {
     return 1;
   }
-  return HandOverReport(parsed, session, prompter);
+  return HandOverReport(parsed, session, *output);
 }
 
 }  // namespace velkora::cli

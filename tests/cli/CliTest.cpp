@@ -145,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
                               {"detect", "--", "-missing", "expected"},
                               "200\tunreadable\t-missing\n200\tunreadable\texpected\n",
                               "",
-                              0},
+                              1},
                       CliCase{"Help", {"detect", "--help"}, "@help-detect.txt", "", 0}),
     CaseName);
 

@@ -153,7 +153,8 @@ INSTANTIATE_TEST_SUITE_P(
                With({"-o", "out.txt", "-f", "0", "--yes", "comma-delimited.txt"}, kShift),
                "old\r\n", 0, "", "@comma-delimited-to-comma.txt"},
         RunRow{"UnrecognizedInputSkipped",
-               With({"-o", "out.txt", "-f", "0", "not-coordinates.txt", "comma-delimited.txt"},
+               With({"-o", "out.txt", "-f", "0", "--skip-unreadable", "not-coordinates.txt",
+                     "comma-delimited.txt"},
                     kShift),
                "", 0, "Unrecognized File Format in not-coordinates.txt\n",
                "@comma-delimited-to-comma.txt"},
@@ -195,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(
                ""},
         RunRow{"ExistingOutputKeptWithoutYes",
                With({"-o", "out.txt", "-f", "0", "comma-delimited.txt"}, kShift), "old\r\n", 1,
-               "out.txt exists. Do you want to overwrite it?\n", "old\r\n"},
+               "velkora-cli: out.txt exists and was kept; --yes replaces it\n", "old\r\n"},
         RunRow{"UnreadableAngle",
                {"-o", "out.txt", "-f", "0", "--source-pivot", "1,1", "--angle", "45",
                 "comma-delimited.txt"},
@@ -210,8 +211,10 @@ INSTANTIATE_TEST_SUITE_P(
                "Pivot point coordinates must be entered.\n",
                ""},
         RunRow{"NoInputRecognized",
-               With({"-o", "out.txt", "-f", "0", "not-coordinates.txt", "missing.txt"}, kShift), "",
-               1,
+               With({"-o", "out.txt", "-f", "0", "--skip-unreadable", "not-coordinates.txt",
+                     "missing.txt"},
+                    kShift),
+               "", 1,
                "Unrecognized File Format in not-coordinates.txt\n"
                "Unable To Open Specified File: missing.txt\nNo input files loaded.\n",
                ""},
@@ -234,7 +237,9 @@ INSTANTIATE_TEST_SUITE_P(
             "ReportFolderMissing",
             With({"-o", "out.txt", "-f", "0", "--report", "none/report.txt", "comma-delimited.txt"},
                  kShift),
-            "", 1, "The report file cannot be opened for writing. none/report.txt\n",
+            "", 1,
+            "velkora-cli: the output file out.txt was written, but the report could not be added "
+            "to none/report.txt: The report file cannot be opened for writing.\n",
             "@comma-delimited-to-comma.txt"}),
     RowName);
 
