@@ -187,6 +187,7 @@ RunOutcome RunConversion(Session& session, const RunRequest& request, Prompter& 
   summary.header = session.header;
   summary.controlPoints = request.controlPoints;
   summary.factors = plan.factors;
+  summary.projectionBlock = ProjectionBlockFor(session.projectionScale, request);
   summary.fitTable = FitTableFor(session.fittedFactors, request);
   summary.output.path = plan.outputPath;
   StateColumnOrders(plan, summary);
@@ -208,6 +209,7 @@ RunRequest RequestFromForm(const MainForm& form) {
   }
   request.controlPoints = ControlPointsOf(form);
   request.factors = {form.txtDX.text, form.txtDY.text, form.txtDR.text, form.txtDS.text};
+  request.dz = form.txtDZ.text;
   request.ignoreRotation = form.ignoreDR.checked != 0;
   request.ignoreScaling = form.ignoreDS.checked != 0;
   request.suppressZeroElevations = form.chkSuppress.checked != 0;

@@ -2,6 +2,7 @@
 // settings and transformation factors.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -19,6 +20,11 @@ struct RunRefusal {
   std::string focus;          // the control at fault
   bool movesNothing = false;  // no shift, rotation or scale: the layout alone could be converted
 };
+
+// A number box holding a comma that is not a grouped number, an angle that cannot be split
+// into degrees, minutes and seconds, or a scale below zero: the refusal a run starts with. None
+// when every factor box and the source pivot can be read.
+std::optional<RunRefusal> RefuseUnreadableBox(const RunRequest& request);
 
 // The run's plan, or why it cannot run. A box that cannot be read, or a scale below zero, is
 // refused before anything else is looked at in the factors; a request without shift, rotation or

@@ -34,6 +34,7 @@
 #include "app/OutputSelection.h"
 #include "app/ReferenceFile.h"
 #include "app/ReportCommands.h"
+#include "app/ReverseFactors.h"
 #include "desktop/AboutDialog.h"
 #include "desktop/CommonView.h"
 #include "desktop/ControlTable.h"
@@ -41,6 +42,7 @@
 #include "desktop/FitDialog.h"
 #include "desktop/HeaderDialog.h"
 #include "desktop/PointBrowserDialog.h"
+#include "desktop/ProjectionScaleDialog.h"
 #include "desktop/ReportWindow.h"
 #include "desktop/RunProgressView.h"
 #include "engine/points/Layouts.h"
@@ -54,7 +56,7 @@ using enum ControlKind;
 
 // Client area of the window, in twips.
 constexpr double kClientWidth = 5865;
-constexpr double kClientHeight = 8970;
+constexpr double kClientHeight = 9330;
 constexpr double kLineWidth = kClientWidth - 480;
 
 constexpr const char* kPickArrow = "\u25C4";
@@ -116,49 +118,55 @@ constexpr ControlRow kControls[] = {
      4875, 735, 375},
     {kLine, "", "", nullptr, 240, 5310, kLineWidth, 30},
 
-    {kFrame, "Frame5", "Translate", nullptr, 360, 5400, 1815, 975},
+    {kFrame, "Frame5", "Translate", nullptr, 360, 5400, 1815, 1335},
     {kLabel, "", "d X", nullptr, 120, 285, 360, 195, "Frame5"},
     {kBox, "txtDX", "", nullptr, 480, 240, 1215, 285, "Frame5"},
     {kLabel, "", "d Y", nullptr, 120, 645, 360, 195, "Frame5"},
     {kBox, "txtDY", "", nullptr, 480, 600, 1215, 285, "Frame5"},
-    {kFrame, "Frame6", "Rotate", nullptr, 2400, 5400, 1455, 975},
+    {kLabel, "", "d Z", nullptr, 120, 1005, 360, 195, "Frame5"},
+    {kBox, "txtDZ", "", "Added to every elevation written; a point without one keeps none.", 480,
+     960, 1215, 285, "Frame5"},
+    {kFrame, "Frame6", "Rotate", nullptr, 2400, 5400, 1455, 1335},
     {kLabel, "lblAngle", "Angle", nullptr, 735, 15, 600, 195, "Frame6"},
     {kBox, "txtDR", "", "Rotation angle, either DD.DDSSss or DD MM SS.ss", 120, 240, 1215, 285,
      "Frame6"},
     {kCheck, "ignoreDR", "", "Check to skip rotation calculation.", 120, 600, 1275, 285, "Frame6"},
-    {kFrame, "Frame7", "Scale", nullptr, 4080, 5400, 1455, 975},
+    {kFrame, "Frame7", "Scale", nullptr, 4080, 5400, 1455, 1335},
     {kBox, "txtDS", "", nullptr, 120, 240, 1215, 285, "Frame7"},
     {kCheck, "ignoreDS", "", "Check to skip scale factor calculation.", 120, 600, 1275, 285,
      "Frame7"},
-    {kLine, "", "", nullptr, 240, 6480, kLineWidth, 30},
+    {kButton, "btnProjection", "Projection...",
+     "Compute the grid-to-ground scale from a projection at the project site.", 120, 945, 1215, 315,
+     "Frame7"},
+    {kLine, "", "", nullptr, 240, 6840, kLineWidth, 30},
 
-    {kLabel, "Label16", "Output File :", nullptr, 360, 6600, 2000, 240},
-    {kBox, "oFileName", "", "Enter file that will contain the converted coordinates.", 360, 6840,
+    {kLabel, "Label16", "Output File :", nullptr, 360, 6960, 2000, 240},
+    {kBox, "oFileName", "", "Enter file that will contain the converted coordinates.", 360, 7200,
      4335, 285},
-    {kButton, "btnGetOName", "Select", "Select the output file.", 4800, 6795, 735, 375},
-    {kLabel, "Label17", "Output File Format :", nullptr, 360, 7360, 1440, 240},
-    {kEditableList, "outFormat", "", "Select one of the standard file formats.", 1800, 7300, 2055,
+    {kButton, "btnGetOName", "Select", "Select the output file.", 4800, 7155, 735, 375},
+    {kLabel, "Label17", "Output File Format :", nullptr, 360, 7720, 1440, 240},
+    {kEditableList, "outFormat", "", "Select one of the standard file formats.", 1800, 7660, 2055,
      315},
     {kCheck, "chkSuppress", "", "Do not output any value if elevations are zero or blank.", 4320,
-     7300, 1455, 375},
+     7660, 1455, 375},
     // The column order of the delimited layouts, one list for what is read and one for what is
     // written, on a row of their own under the output format they belong with.
-    {kLabel, "Label19", "Delimited Columns :", nullptr, 360, 7780, 1440, 240},
-    {kLabel, "Label20", "Input", nullptr, 1920, 7780, 480, 240},
+    {kLabel, "Label19", "Delimited Columns :", nullptr, 360, 8140, 1440, 240},
+    {kLabel, "Label20", "Input", nullptr, 1920, 8140, 480, 240},
     {kList, "inOrder", "",
      "Column order of delimited input and reference files: point, X (easting), Y (northing), or "
      "northing first. A header line naming the columns overrides it.",
-     2400, 7720, 1095, 315},
-    {kLabel, "Label21", "Output", nullptr, 3720, 7780, 600, 240},
+     2400, 8080, 1095, 315},
+    {kLabel, "Label21", "Output", nullptr, 3720, 8140, 600, 240},
     {kList, "outOrder", "", "Column order of a Comma-Delimited or Geopak Delimited output file.",
-     4320, 7720, 1215, 315},
-    {kLine, "", "", nullptr, 240, 8280, kLineWidth, 30},
+     4320, 8080, 1215, 315},
+    {kLine, "", "", nullptr, 240, 8640, kLineWidth, 30},
 
-    {kButton, "btnHeader", "Header", nullptr, 495, 8460, 855, 375},
-    {kButton, "btnClr", "Clear All", "Clear all fields on this form.", 1830, 8460, 855, 375},
-    {kButton, "btnCompute", "Compute", "Do the coordinate conversion as specified.", 3165, 8460,
+    {kButton, "btnHeader", "Header", nullptr, 495, 8820, 855, 375},
+    {kButton, "btnClr", "Clear All", "Clear all fields on this form.", 1830, 8820, 855, 375},
+    {kButton, "btnCompute", "Compute", "Do the coordinate conversion as specified.", 3165, 8820,
      855, 375},
-    {kButton, "btnExit", "Exit", "End the program.", 4500, 8460, 855, 375},
+    {kButton, "btnExit", "Exit", "End the program.", 4500, 8820, 855, 375},
 };
 
 // The control points' number boxes and pick buttons.
@@ -280,6 +288,8 @@ void MainWindow::BuildMenus() {
   addEntry(report, "mnuRptClr", "Clear Report Contents");
   addSeparator(report, "sepFit");
   addEntry(report, "mnuFitPairs", "Fit From Control Pairs...");
+  addEntry(report, "mnuProjection", "Scale From Projection...");
+  addEntry(report, "mnuReverse", "Reverse Factors");
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
@@ -396,6 +406,11 @@ void MainWindow::ConnectCommands() {
           &MainWindow::ShowAboutBox);
   connect(findChild<QAction*>(QStringLiteral("mnuFitPairs")), &QAction::triggered, this,
           &MainWindow::ShowFitDialog);
+  connect(findChild<QPushButton*>(QStringLiteral("btnProjection")), &QPushButton::clicked, this,
+          &MainWindow::ShowProjectionDialog);
+  pressOnTrigger("mnuProjection", "btnProjection");
+  connect(findChild<QAction*>(QStringLiteral("mnuReverse")), &QAction::triggered, this,
+          [this] { Handle([this] { ReverseFactors(session_, form_, prompter_); }); });
   // "Clear All" forgets the pairs of the fit last used, as it forgets the control points.
   connect(findChild<QPushButton*>(QStringLiteral("btnClr")), &QPushButton::clicked, this,
           [this] { Report().SetFitPairs({}); });
@@ -407,14 +422,14 @@ void MainWindow::ConnectCommands() {
 }
 
 void MainWindow::SetTabOrder() {
-  const std::array<const char*, 38> order = {
-      "rFileName",  "btnGetRName", "SPPN",        "SPPX",     "SPPY",      "btnSPP",
-      "SRPN",       "SRPX",        "SRPY",        "btnSRP",   "DPPN",      "DPPX",
-      "DPPY",       "btnDPP",      "DRPN",        "DRPX",     "DRPY",      "btnDRP",
-      "compDeltas", "btnListClr",  "loadedFiles", "btnAdd",   "txtDX",     "txtDY",
-      "txtDR",      "ignoreDR",    "txtDS",       "ignoreDS", "oFileName", "btnGetOName",
-      "outFormat",  "chkSuppress", "inOrder",     "outOrder", "btnHeader", "btnClr",
-      "btnCompute", "btnExit"};
+  const std::array<const char*, 40> order = {
+      "rFileName",  "btnGetRName", "SPPN",        "SPPX",        "SPPY",     "btnSPP",
+      "SRPN",       "SRPX",        "SRPY",        "btnSRP",      "DPPN",     "DPPX",
+      "DPPY",       "btnDPP",      "DRPN",        "DRPX",        "DRPY",     "btnDRP",
+      "compDeltas", "btnListClr",  "loadedFiles", "btnAdd",      "txtDX",    "txtDY",
+      "txtDZ",      "txtDR",       "ignoreDR",    "txtDS",       "ignoreDS", "btnProjection",
+      "oFileName",  "btnGetOName", "outFormat",   "chkSuppress", "inOrder",  "outOrder",
+      "btnHeader",  "btnClr",      "btnCompute",  "btnExit"};
   QWidget* previous = nullptr;
   for (const char* name : order) {
     auto* widget = findChild<QWidget*>(Name(name));
@@ -578,6 +593,12 @@ void MainWindow::ShowHeaderDialog() {
 void MainWindow::ShowAboutBox() {
   AboutDialog about(prompter_, this);
   about.exec();
+}
+
+void MainWindow::ShowProjectionDialog() {
+  ProjectionScaleDialog dialog(session_, form_, prompter_, this);
+  connect(&dialog, &ProjectionScaleDialog::ScaleUsed, this, &MainWindow::ShowForm);
+  dialog.exec();
 }
 
 void MainWindow::ShowFitDialog() {

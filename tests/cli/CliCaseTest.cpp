@@ -1,11 +1,16 @@
 // Runs every velkora-cli case of tests/cases/cli/*.case: the files a case sets up, the command
-// line, then the exit code, both streams and the files left behind, all byte for byte. A
-// stream a case says nothing of must stay empty; no temporary output file may be left over.
+// lines in order, then the exit code, both streams and the files left behind, all byte for
+// byte, or two files number by number. A stream a case says nothing of must stay empty; no
+// temporary output file may be left over.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <charconv>
+#include <cmath>
 #include <filesystem>
 #include <map>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -86,6 +91,52 @@ std::string Expected(const Directive& directive, std::size_t nameTokens) {
   return directive.block.value_or("");
 }
 
+// The tokens of a line, cut at commas and blanks; empty ones are left out.
+std::vector<std::string> Tokens(const std::string& line) {
+  std::vector<std::string> tokens;
+  std::string token;
+  for (const char c : line + ' ') {
+    if (c == ',' || c == ' ' || c == '\r') {
+      if (!token.empty()) {
+        tokens.push_back(token);
+      }
+      token.clear();
+    } else {
+      token += c;
+    }
+  }
+  return tokens;
+}
+
+std::optional<double> WholeNumber(const std::string& token) {
+  double value = 0;
+  const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), value);
+  return error == std::errc() && end == token.data() + token.size() ? std::optional(value)
+                                                                    : std::nullopt;
+}
+
+// Two files hold the same lines, token for token, except that numbers may differ by up to
+// `tolerance`: a round trip through a coarser rounding.
+void ExpectClose(const std::string& actual, const std::string& expected, double tolerance) {
+  std::istringstream actualLines(actual), expectedLines(expected);
+  std::string a, e;
+  int line = 1;
+  for (; std::getline(expectedLines, e); ++line) {
+    ASSERT_TRUE(std::getline(actualLines, a)) << "missing line " << line << ": " << e;
+    const std::vector<std::string> got = Tokens(a), want = Tokens(e);
+    ASSERT_EQ(got.size(), want.size()) << "line " << line << ": " << a;
+    for (std::size_t i = 0; i < want.size(); ++i) {
+      const std::optional<double> x = WholeNumber(got[i]), y = WholeNumber(want[i]);
+      if (x && y) {
+        EXPECT_LE(std::fabs(*x - *y), tolerance * (1 + 1e-9)) << "line " << line << ": " << a;
+      } else {
+        EXPECT_EQ(got[i], want[i]) << "line " << line;
+      }
+    }
+  }
+  EXPECT_FALSE(std::getline(actualLines, a)) << "extra line " << line << ": " << a;
+}
+
 void CheckLeftovers(const CaseFolder& folder) {
   for (const auto& entry : fs::recursive_directory_iterator(folder.Work())) {
     const std::string name = entry.path().filename().string();
@@ -104,16 +155,27 @@ TEST_P(CliCase, EndsAsExpected) {
   std::vector<std::string> environment = {
       "SOURCE_DATE_EPOCH=0", "HOME=" + (folder.Scratch() / "home").string(),
       "XDG_CONFIG_HOME=" + (folder.Scratch() / "home" / ".config").string()};
-  std::vector<std::string> args;
+  std::vector<std::vector<std::string>> steps;
   for (const Directive& directive : test.directives) {
     if (directive.tokens[0] == "args") {
-      args.assign(directive.tokens.begin() + 1, directive.tokens.end());
+      steps.emplace_back(directive.tokens.begin() + 1, directive.tokens.end());
     } else if (!Prepare(directive, folder, written, environment)) {
       GTEST_SKIP() << "needs what this machine does not give: line " << directive.line;
     }
   }
-  const ProgramRun run =
-      RunProgram(folder.Program().string(), args, folder.Work(), environment, folder.Scratch());
+  // Each command line runs in turn; every one but the last must succeed. The streams are
+  // those of all the runs, one after the other.
+  ProgramRun run;
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    const ProgramRun step = RunProgram(folder.Program().string(), steps[i], folder.Work(),
+                                       environment, folder.Scratch());
+    if (i + 1 < steps.size()) {
+      EXPECT_EQ(step.exitCode, 0) << "command line " << i + 1 << ": " << step.err;
+    }
+    run.out += step.out;
+    run.err += step.err;
+    run.exitCode = step.exitCode;
+  }
 
   int exitCode = 0;
   std::string out, err;
@@ -132,6 +194,9 @@ TEST_P(CliCase, EndsAsExpected) {
       EXPECT_FALSE(fs::exists(folder.Work(name))) << name;
     } else if (word == "unchanged") {
       EXPECT_EQ(ReadWhole(folder.Work(name)), written[name]) << name;
+    } else if (word == "close") {
+      ExpectClose(ReadWhole(folder.Work(name)), ReadWhole(folder.Work(directive.tokens.at(2))),
+                  std::stod(directive.tokens.at(3)));
     }
   }
   EXPECT_EQ(run.exitCode, exitCode);

@@ -134,13 +134,13 @@ TEST_F(MainWindowTest, ControlsCarryTheirNamesCaptionsAndTooltips) {
 
 TEST_F(MainWindowTest, TabOrderFollowsTheLayoutFromTopToBottom) {
   const std::vector<std::string> expected = {
-      "rFileName",  "btnGetRName", "SPPN",        "SPPX",     "SPPY",      "btnSPP",
-      "SRPN",       "SRPX",        "SRPY",        "btnSRP",   "DPPN",      "DPPX",
-      "DPPY",       "btnDPP",      "DRPN",        "DRPX",     "DRPY",      "btnDRP",
-      "compDeltas", "btnListClr",  "loadedFiles", "btnAdd",   "txtDX",     "txtDY",
-      "txtDR",      "ignoreDR",    "txtDS",       "ignoreDS", "oFileName", "btnGetOName",
-      "outFormat",  "chkSuppress", "inOrder",     "outOrder", "btnHeader", "btnClr",
-      "btnCompute", "btnExit"};
+      "rFileName",  "btnGetRName", "SPPN",        "SPPX",        "SPPY",     "btnSPP",
+      "SRPN",       "SRPX",        "SRPY",        "btnSRP",      "DPPN",     "DPPX",
+      "DPPY",       "btnDPP",      "DRPN",        "DRPX",        "DRPY",     "btnDRP",
+      "compDeltas", "btnListClr",  "loadedFiles", "btnAdd",      "txtDX",    "txtDY",
+      "txtDZ",      "txtDR",       "ignoreDR",    "txtDS",       "ignoreDS", "btnProjection",
+      "oFileName",  "btnGetOName", "outFormat",   "chkSuppress", "inOrder",  "outOrder",
+      "btnHeader",  "btnClr",      "btnCompute",  "btnExit"};
   std::vector<std::string> chain;
   QWidget* widget = Find("rFileName");
   for (std::size_t i = 0; i < 400 && chain.size() < expected.size(); ++i) {

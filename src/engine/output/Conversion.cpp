@@ -41,6 +41,7 @@ FileConversion ConvertFile(PointReader& reader, const TransformFactors& factors,
 
   const InputLayout source = reader.Layout().layout;
   const bool keepsComments = sink.KeepsCommentsOf(source);
+  const bool shiftsElevations = factors.deltaZ != 0;
   bool pointRefused = false;
   for (ReadItem item; (item = reader.Next()) != ReadItem::kEnd;) {
     if (item == ReadItem::kComment) {
@@ -53,6 +54,9 @@ FileConversion ConvertFile(PointReader& reader, const TransformFactors& factors,
     const MovedPoint moved = factors.Apply(point.x, point.y);
     point.newX = moved.x;
     point.newY = moved.y;
+    if (shiftsElevations) {
+      point.elev = ShiftElevation(point.elev, factors.deltaZ);
+    }
     // A point the output cannot hold ends the file, like one that converts out of range:
     // cutting a field would write another value.
     const bool writable = IsWritablePoint(point);

@@ -3,10 +3,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "engine/text/NumberText.h"
 #include "engine/text/TextColumns.h"
+#include "engine/transform/TransformFactors.h"
 
 namespace velkora {
 namespace {
@@ -18,6 +21,8 @@ constexpr std::size_t kYColumn = 46;
 constexpr std::size_t kYWidthPlus = 10;  // code 7 lines carry their feature code from column 56
 constexpr std::size_t kYWidth = 11;
 constexpr std::size_t kKeptYColumn = 56;
+constexpr std::size_t kElevationColumn = 58;  // to 65, as the reader takes the elevation
+constexpr std::size_t kLastElevationColumn = 65;
 
 // Northings above this no longer fit columns 46-55 and are written unpadded.
 constexpr double kLargestPaddedNorthing = 999999.995;
@@ -88,6 +93,45 @@ bool IsOldNorthingDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
+// The digits after the point of a number's text; at most 6, as many as can be written.
+std::uint8_t DecimalsOf(std::string_view number) {
+  const std::size_t point = number.find('.');
+  if (point == std::string_view::npos) {
+    return 0;
+  }
+  std::uint8_t decimals = 0;
+  for (std::size_t i = point + 1; i < number.size() && decimals < 6; ++i) {
+    if (number[i] < '0' || number[i] > '9') {
+      break;
+    }
+    ++decimals;
+  }
+  return decimals;
+}
+
+// The elevation of an input line's columns 58-65 shifted by a dZ, with as many decimals as it
+// had, and the room it may take: up to where the old text ended, counted from column 58.
+struct ShiftedElevation {
+  std::string text;
+  std::size_t oldWidth = 0;
+  std::size_t end = 0;
+};
+
+// None when the columns read 0: no elevation, which a shift leaves as it is.
+std::optional<ShiftedElevation> ShiftedElevationOf(std::string_view line, double deltaZ) {
+  const std::string_view field = Columns(line, kElevationColumn, kLastElevationColumn);
+  const double elevation = ReadNumber(field);
+  if (elevation == 0) {
+    return std::nullopt;
+  }
+  const std::size_t first = field.find_first_not_of(' ');
+  const std::size_t last = field.find_last_not_of(' ');
+  const std::string_view old = field.substr(first, last - first + 1);
+  ShiftedElevation shifted{{}, old.size(), last + 1};
+  AppendRounded(shifted.text, ShiftElevation(elevation, deltaZ), DecimalsOf(old));
+  return shifted;
+}
+
 class EightyColumnWriter : public PointWriter {
  public:
   using PointWriter::PointWriter;
@@ -121,13 +165,23 @@ class EightyColumnWriter : public PointWriter {
     } else if (!Fits(point.newY, kUnpaddedYRoom)) {
       return "Tavrin 80-Column (Y Wider Than Columns 46-56)";
     }
-    if (built && !IsElevationSuppressed(point) && !Fits(point.elev, kElevationRoom)) {
+    if (built ? !IsElevationSuppressed(point) && !Fits(point.elev, kElevationRoom)
+              : !ShiftedElevationFits(point.rawText)) {
       return "Tavrin 80-Column (Elevation Wider Than Columns 58-65)";
     }
     return {};
   }
 
  private:
+  // A kept line changes its elevation only under a dZ, within the columns its text had.
+  bool ShiftedElevationFits(std::string_view line) const {
+    if (settings_.deltaZ == 0) {
+      return true;
+    }
+    const std::optional<ShiftedElevation> shifted = ShiftedElevationOf(line, settings_.deltaZ);
+    return !shifted || shifted->text.size() <= shifted->end;
+  }
+
   void BuildLine(const PointRecord& point, std::string& line) const {
     const std::string_view name = point.pointNum;
     if (name.size() < 4) {
@@ -166,7 +220,23 @@ class EightyColumnWriter : public PointWriter {
       }
     }
     OverwriteColumns(line_, kYColumn, field_);
+    if (settings_.deltaZ != 0) {
+      ShiftElevationText();
+    }
     out += line_;
+  }
+
+  // The elevation text of columns 58-65 replaced by the shifted elevation with as many
+  // decimals, ending in the same column; it takes more columns to the left only when it needs
+  // them, up to column 58, so that a plus line's feature code in columns 56-59 stays. A text
+  // reading 0 is no elevation and stays as it was.
+  void ShiftElevationText() {
+    const std::optional<ShiftedElevation> shifted = ShiftedElevationOf(line_, settings_.deltaZ);
+    if (!shifted) {
+      return;
+    }
+    const std::size_t width = std::clamp(shifted->text.size(), shifted->oldWidth, shifted->end);
+    OverwriteColumns(line_, kElevationColumn + shifted->end - width, PadLeft(shifted->text, width));
   }
 
   std::string line_;

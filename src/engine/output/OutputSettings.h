@@ -1,5 +1,6 @@
 // How a run writes its points: the layout, the Geopak description separator, the column order of
-// the delimited layouts, the decimals and whether zero elevations are left out.
+// the delimited layouts, the decimals, whether zero elevations are left out and the run's
+// vertical shift.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +17,9 @@ struct OutputSettings {
   ColumnOrder order = kDefaultColumnOrder;  // of "Comma-Delimited" and "Geopak Delimited"
   std::uint8_t decimals = kOutputDecimals;
   bool suppressZeroElevations = true;
+  // The run's vertical shift, for the records a writer copies from their source (SDMS to SDMS,
+  // 80-column to 80-column): their elevation texts are shifted too.
+  double deltaZ = 0;
 };
 
 }  // namespace velkora
