@@ -11,7 +11,7 @@
 
 #include "desktop/ReportWindow.h"
 #include "desktop/RunProgressView.h"
-#include "gui/GuiFixture.h"
+#include "desktop/GuiFixture.h"
 
 namespace velkora::testing {
 namespace {

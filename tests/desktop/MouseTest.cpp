@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "gui/GuiFixture.h"
+#include "desktop/GuiFixture.h"
 
 namespace velkora::testing {
 namespace {

@@ -9,7 +9,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "gui/GuiFixture.h"
+#include "desktop/GuiFixture.h"
 
 namespace velkora {
 void PrintTo(const HeaderInfo& h, std::ostream* out) {

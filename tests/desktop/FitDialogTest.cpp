@@ -13,7 +13,7 @@
 #include "desktop/PictureMarksView.h"
 #include "desktop/ReportWindow.h"
 #include "engine/text/NumberText.h"
-#include "gui/GuiFixture.h"
+#include "desktop/GuiFixture.h"
 
 namespace velkora::testing {
 namespace {

@@ -10,7 +10,7 @@
 #include "desktop/HeaderDialog.h"
 #include "desktop/PointBrowserDialog.h"
 #include "desktop/ReportWindow.h"
-#include "gui/GuiFixture.h"
+#include "desktop/GuiFixture.h"
 
 namespace velkora::testing {
 namespace {

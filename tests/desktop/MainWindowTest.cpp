@@ -9,7 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "gui/GuiFixture.h"
+#include "desktop/GuiFixture.h"
 
 namespace velkora::testing {
 namespace {

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "gui/GuiFixture.h"
+#include "desktop/GuiFixture.h"
 
 namespace velkora::testing {
 namespace {
