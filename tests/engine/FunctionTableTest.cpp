@@ -19,6 +19,7 @@
 #include "app/Startup.h"
 #include "engine/input/FormatDetection.h"
 #include "engine/points/Decimals.h"
+#include "engine/report/ReportPrinting.h"
 #include "engine/report/ReportText.h"
 #include "engine/report/SummaryText.h"
 #include "engine/settings/SettingsLocation.h"
@@ -65,6 +66,23 @@ std::string ReportDateFor(const std::string& epoch) {
   const std::string date = ReportDate();
   unsetenv("SOURCE_DATE_EPOCH");
   return date == today ? "today" : date;
+}
+
+// The printer's calls, "<begin>", "<page>" and "<end>" among the lines, joined by "|".
+class RecordingPrinter : public ReportPrinter {
+ public:
+  void BeginDocument() override { calls.push_back("<begin>"); }
+  void PrintLine(std::string_view line) override { calls.emplace_back(line); }
+  void NewPage() override { calls.push_back("<page>"); }
+  void EndDocument() override { calls.push_back("<end>"); }
+
+  std::vector<std::string> calls;
+};
+
+std::string Printed(const std::string& report, int copies) {
+  RecordingPrinter printer;
+  PrintReport(report, copies, printer);
+  return Joined(printer.calls);
 }
 
 std::string ReadNumberBeforeComma(const std::string& text) {
@@ -134,6 +152,7 @@ const std::map<std::string, std::function<std::string(const Args&)>>& Functions(
       {"CountReportRuns", [](const Args& a) { return std::to_string(CountReportRuns(a[0])); }},
       {"ReportWindowText", [](const Args& a) { return ReportWindowText(a[0]); }},
       {"ReportDate", [](const Args& a) { return ReportDateFor(a[0]); }},
+      {"PrintReport", [](const Args& a) { return Printed(a[0], std::stoi(a[1])); }},
       {"SplitCommandLine", [](const Args& a) { return Joined(SplitCommandLine(a[0])); }},
       {"PathInFolder", [](const Args& a) { return PathInFolder(a[0], a[1]); }},
       {"HeaderDefaultsPath",
