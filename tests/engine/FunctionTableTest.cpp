@@ -22,12 +22,14 @@
 #include "engine/report/ReportPrinting.h"
 #include "engine/report/ReportText.h"
 #include "engine/report/SummaryText.h"
+#include "engine/settings/HeaderDefaults.h"
 #include "engine/settings/SettingsLocation.h"
 #include "engine/text/AngleText.h"
 #include "engine/text/NumberText.h"
 #include "engine/transform/ReferenceList.h"
 #include "engine/transform/TransformFactors.h"
 #include "support/CaseText.h"
+#include "support/Files.h"
 #include "support/ValueText.h"
 
 namespace velkora::testing {
@@ -83,6 +85,34 @@ std::string Printed(const std::string& report, int copies) {
   RecordingPrinter printer;
   PrintReport(report, copies, printer);
   return Joined(printer.calls);
+}
+
+std::string HeaderText(const HeaderInfo& h) {
+  return Joined({h.THNumber, h.SPNumber, h.HorDatum, h.VerDatum, h.CoordSys, h.Comments});
+}
+
+// The header read from a file of these bytes ("missing": no file at all).
+std::string HeaderRead(const std::string& bytes) {
+  const ScratchFolder folder;
+  if (bytes != "missing") {
+    WriteWhole(folder / "Velkora.ini", bytes);
+  }
+  return HeaderText(ReadHeaderDefaults((folder / "Velkora.ini").string()));
+}
+
+// The bytes written for the six fields, and what reading them back gives; or the error for
+// a file at `name` that cannot be written, with nothing left in the folder.
+std::string HeaderWritten(const Args& fields, const std::string& name) {
+  const ScratchFolder folder;
+  std::filesystem::create_directory(folder / "taken");
+  std::string error;
+  const std::string path = (folder / name).string();
+  if (!WriteHeaderDefaults(path, {fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]},
+                           error)) {
+    const auto left = std::distance(std::filesystem::directory_iterator(folder.Path()), {});
+    return error + (left == 1 ? "" : " and files were left");
+  }
+  return ReadWhole(path) + "|" + HeaderRead(ReadWhole(path));
 }
 
 std::string ReadNumberBeforeComma(const std::string& text) {
@@ -152,6 +182,8 @@ const std::map<std::string, std::function<std::string(const Args&)>>& Functions(
       {"CountReportRuns", [](const Args& a) { return std::to_string(CountReportRuns(a[0])); }},
       {"ReportWindowText", [](const Args& a) { return ReportWindowText(a[0]); }},
       {"ReportDate", [](const Args& a) { return ReportDateFor(a[0]); }},
+      {"ReadHeaderDefaults", [](const Args& a) { return HeaderRead(a[0]); }},
+      {"WriteHeaderDefaults", [](const Args& a) { return HeaderWritten(a, a[6]); }},
       {"PrintReport", [](const Args& a) { return Printed(a[0], std::stoi(a[1])); }},
       {"SplitCommandLine", [](const Args& a) { return Joined(SplitCommandLine(a[0])); }},
       {"PathInFolder", [](const Args& a) { return PathInFolder(a[0], a[1]); }},

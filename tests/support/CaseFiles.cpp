@@ -86,6 +86,8 @@ bool CheckFile(const Directive& directive, const fs::path& folder, const Written
     EXPECT_EQ(ReadWhole(folder / name), ExpectedBytes(directive)) << name;
   } else if (word == "absent") {
     EXPECT_FALSE(fs::exists(fs::symlink_status(folder / name))) << name;
+  } else if (word == "symlink") {
+    EXPECT_TRUE(fs::is_symlink(folder / name)) << name;
   } else if (word == "unchanged") {
     EXPECT_EQ(ReadWhole(folder / name), written.at(name)) << name;
   } else {
