@@ -10,7 +10,7 @@
 #include "desktop/HeaderDialog.h"
 #include "desktop/PointBrowserDialog.h"
 #include "desktop/ReportWindow.h"
-#include "desktop/GuiFixture.h"
+#include "desktop/WindowFixture.h"
 
 namespace velkora::testing {
 namespace {
@@ -51,7 +51,7 @@ std::vector<std::string> ClippedCaptions(QWidget* window) {
   return clipped;
 }
 
-using TextFitTest = MainWindowFixture;
+using TextFitTest = WindowFixture;
 
 TEST_F(TextFitTest, EveryWindowShowsItsCaptionsWhole) {
   HeaderDialog header(session, prompter, window.get());

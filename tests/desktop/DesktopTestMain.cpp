@@ -1,5 +1,6 @@
-// The GUI tests' main: one QApplication on the offscreen platform for every test.
+// The window tests' main: one QApplication on the offscreen platform for every test.
 #include <gtest/gtest.h>
+
 #include <QApplication>
 
 int main(int argc, char** argv) {

@@ -1,32 +1,34 @@
-// A main window over a fresh session, shown offscreen, with helpers that act as the user
-// does: typing, leaving a box, dropping files and answering the modal windows that open.
+// A main window over a fresh session in a scratch folder, shown offscreen, with helpers that
+// act as the user does: typing, leaving a box, dropping files, answering the modal windows.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 
-#include <gtest/gtest.h>
-
-#include "app/MainForm.h"
-#include "app/Session.h"
 #include "app/Startup.h"
 #include "desktop/MainWindow.h"
+#include "support/Files.h"
 #include "support/ScriptedPrompter.h"
 
 namespace velkora::testing {
 
-inline std::string DataFile(const char* name) {
-  return std::string(VELKORA_TEST_DATA_DIR) + "/" + name;
+template <typename Widget = QWidget>
+Widget* In(QObject* parent, const char* name) {
+  auto* found = parent->findChild<Widget*>(QString::fromLatin1(name));
+  EXPECT_NE(found, nullptr) << name;
+  return found;
 }
 
 // Runs `act` on the modal window once one is open (the caller then opens it). The wait ends
@@ -44,11 +46,11 @@ inline void WhenModal(QObject* context, std::function<void(QWidget*)> act, int t
   });
 }
 
-class MainWindowFixture : public ::testing::Test {
+class WindowFixture : public ::testing::Test {
  public:
   void SetUp() override {
-    ASSERT_TRUE(programFolder.isValid());
-    StartUp(session, form, programFolder.path().toStdString(), {});
+    std::filesystem::create_directory(folder / "bin");
+    StartUp(session, form, (folder / "bin").string(), {});
     window = std::make_unique<MainWindow>(session, form, prompter);
     window->show();
     window->activateWindow();
@@ -57,19 +59,18 @@ class MainWindowFixture : public ::testing::Test {
 
   template <typename Widget = QWidget>
   Widget* Find(const char* name) {
-    auto* found = window->findChild<Widget*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
+    return In<Widget>(window.get(), name);
   }
   QAction* Entry(const char* name) { return Find<QAction>(name); }
+  std::string Path(const std::string& name) const { return (folder / name).string(); }
 
   // Types into a box as the user does, replacing its text.
-  void Type(const char* box, const QString& text) {
+  void Type(const char* box, const std::string& text) {
     auto* edit = Find<QLineEdit>(box);
     edit->setFocus(Qt::TabFocusReason);
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
+    QTest::keyClicks(edit, QString::fromStdString(text));
   }
 
   // Moves the focus from `box` to `next`, as a Tab or a click does.
@@ -86,21 +87,19 @@ class MainWindowFixture : public ::testing::Test {
       urls.append(QUrl::fromLocalFile(QString::fromStdString(path)));
     }
     data.setUrls(urls);
-    QWidget* widget = Find(target);
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &enter);
+    QApplication::sendEvent(Find(target), &enter);
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &drop);
+    QApplication::sendEvent(Find(target), &drop);
   }
 
-  // The control that has the focus in the main window, or gets it when the window is active
-  // again after a dialog.
+  // The control with the focus in the main window, or the one that gets it back.
   std::string FocusName() const {
     QWidget* focused = window->focusWidget();
     return focused != nullptr ? focused->objectName().toStdString() : std::string();
   }
 
-  QTemporaryDir programFolder;
+  ScratchFolder folder;
   Session session;
   MainForm form;
   ScriptedPrompter prompter;
