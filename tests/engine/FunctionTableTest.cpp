@@ -26,6 +26,7 @@
 #include "engine/settings/SettingsLocation.h"
 #include "engine/text/AngleText.h"
 #include "engine/text/NumberText.h"
+#include "engine/transform/ControlFit.h"
 #include "engine/transform/ReferenceList.h"
 #include "engine/transform/TransformFactors.h"
 #include "support/CaseText.h"
@@ -115,6 +116,25 @@ std::string HeaderWritten(const Args& fields, const std::string& name) {
   return ReadWhole(path) + "|" + HeaderRead(ReadWhole(path));
 }
 
+// The fit of the pairs source pivot onto destination pivot and source reference onto
+// destination reference, as its four box texts.
+std::string FitTexts(const Args& a) {
+  const FitOutcome outcome =
+      FitControlPairs({{"", "", Number(a[0]), Number(a[1]), Number(a[4]), Number(a[5])},
+                       {"", "", Number(a[2]), Number(a[3]), Number(a[6]), Number(a[7])}});
+  if (!outcome.fit) {
+    return outcome.error;
+  }
+  const ControlFit& fit = *outcome.fit;
+  return Joined({fit.dxText, fit.dyText, fit.angleText, fit.scaleText});
+}
+
+std::string CalculatedTexts(const Args& a) {
+  const FactorTexts f = CalculateFactors(
+      {{{"", a[0], a[1], ""}, {"", a[2], a[3], ""}, {"", a[4], a[5], ""}, {"", a[6], a[7], ""}}});
+  return Joined({f.dx, f.dy, f.angle, f.scale});
+}
+
 std::string ReadNumberBeforeComma(const std::string& text) {
   std::size_t length = 0;
   const std::optional<double> value = ReadNumberBefore(text, ',', length);
@@ -153,13 +173,12 @@ const std::map<std::string, std::function<std::string(const Args&)>>& Functions(
          const Bearing b = Inverse(Number(a[0]), Number(a[1]), Number(a[2]), Number(a[3]));
          return ShortestText(b.direction) + "|" + ShortestText(b.distance);
        }},
-      {"Calculate",
+      {"Calculate", CalculatedTexts},
+      {"FitTexts", FitTexts},
+      {"FitAsCalculate",
        [](const Args& a) {
-         const FactorTexts f = CalculateFactors({{{"", a[0], a[1], ""},
-                                                  {"", a[2], a[3], ""},
-                                                  {"", a[4], a[5], ""},
-                                                  {"", a[6], a[7], ""}}});
-         return Joined({f.dx, f.dy, f.angle, f.scale});
+         const std::string fit = FitTexts(a), calculated = CalculatedTexts(a);
+         return fit == calculated ? "same" : "fit " + fit + " but Calculate " + calculated;
        }},
       {"ReferenceListLine",
        [](const Args& a) {
