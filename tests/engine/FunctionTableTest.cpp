@@ -129,6 +129,28 @@ std::string FitTexts(const Args& a) {
   return Joined({fit.dxText, fit.dyText, fit.angleText, fit.scaleText});
 }
 
+// The fit picture of pairs "SOURCE:DESTINATION:SX:SY:DX:DY" on 500 by 500 pixels: each pair's
+// label (and "*" when flagged), the residuals' magnification and the two bars' captions.
+std::string FitPictureOf(const Args& a) {
+  std::vector<ControlPair> pairs;
+  for (const std::string& token : a) {
+    std::vector<std::string> f;
+    for (std::size_t at = 0, end = 0; end != std::string::npos; at = end + 1) {
+      end = token.find(':', at);
+      f.push_back(token.substr(at, end - at));
+    }
+    pairs.push_back({f[0], f[1], Number(f[2]), Number(f[3]), Number(f[4]), Number(f[5])});
+  }
+  const FitPictureLayout layout =
+      LayOutFitPicture(pairs, *FitControlPairs(pairs).fit, 500, 500, 50, 100);
+  std::string labels;
+  for (const PictureControlPair& pair : layout.pairs) {
+    labels += pair.label + (pair.flagged ? "* " : " ");
+  }
+  return labels + "x" + GeneralForm(layout.magnification) + " " + layout.groundBar.caption + " " +
+         layout.residualBar.caption;
+}
+
 std::string CalculatedTexts(const Args& a) {
   const FactorTexts f = CalculateFactors(
       {{{"", a[0], a[1], ""}, {"", a[2], a[3], ""}, {"", a[4], a[5], ""}, {"", a[6], a[7], ""}}});
@@ -218,6 +240,7 @@ const std::map<std::string, std::function<std::string(const Args&)>>& Functions(
          const ScaleBar bar = MakeScaleBar(Number(a[0]), Number(a[1]));
          return Joined({GeneralForm(bar.length), GeneralForm(bar.pixels), bar.caption});
        }},
+      {"FitPicture", FitPictureOf},
       {"ResidualMagnification",
        [](const Args& a) {
          return GeneralForm(ResidualMagnification(Number(a[0]), Number(a[1]), Number(a[2])));

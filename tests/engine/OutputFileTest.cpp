@@ -1,7 +1,7 @@
 // The output file where it is not a plain file: a named pipe (standing for /dev/null and the
 // like) is written into and stays a pipe; a rename over it would replace the device.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 

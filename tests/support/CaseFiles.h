@@ -36,7 +36,7 @@ std::string ExpectedBytes(const Directive& directive);
 bool CheckFile(const Directive& directive, const std::filesystem::path& folder,
                const WrittenFiles& written);
 
-// Fails the test for every temporary output file left under `folder`.
+// Fails the test for every temporary file the program left under `folder` (".velkora-...").
 void ExpectNoTemporaryFiles(const std::filesystem::path& folder);
 
 }  // namespace velkora::testing
