@@ -140,6 +140,7 @@ RunOutcome RunConversion(Session& session, const RunRequest& request, Prompter& 
   summary.header = session.header;
   summary.controlPoints = request.controlPoints;
   summary.factors = plan.factors;
+  summary.projectionBlock = ProjectionBlockFor(session.projectionScale, request);
   summary.fitTable = FitTableFor(session.fittedFactors, request);
   summary.output.path = plan.outputPath;
   const RunResult result = WriteOutput(session, plan, summary, prompter, progress);
@@ -159,6 +160,7 @@ RunRequest RequestFromForm(const MainForm& form) {
   }
   request.controlPoints = ControlPointsOf(form);
   request.factors = {form.txtDX.text, form.txtDY.text, form.txtDR.text, form.txtDS.text};
+  request.dz = form.txtDZ.text;
   request.ignoreRotation = form.ignoreDR.checked != 0;
   request.ignoreScaling = form.ignoreDS.checked != 0;
   request.suppressZeroElevations = form.chkSuppress.checked != 0;

@@ -65,6 +65,7 @@ const std::vector<NamedControl>& MainFormControls() {
       {"btnAdd", &MainForm::btnAdd},
       {"txtDX", &MainForm::txtDX},
       {"txtDY", &MainForm::txtDY},
+      {"txtDZ", &MainForm::txtDZ},
       {"txtDR", &MainForm::txtDR},
       {"txtDS", &MainForm::txtDS},
       {"ignoreDR", &MainForm::ignoreDR},

@@ -41,7 +41,7 @@ struct MainForm {
   Control btnAdd;
 
   // Factors.
-  Control txtDX, txtDY, txtDR, txtDS;
+  Control txtDX, txtDY, txtDZ, txtDR, txtDS;
   Control ignoreDR, ignoreDS;
 
   // Output.

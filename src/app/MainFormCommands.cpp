@@ -25,7 +25,7 @@ void ClearAll(Session& session, MainForm& form) {
   for (std::string* description : {&form.SPPD, &form.SRPD, &form.DPPD, &form.DRPD}) {
     description->clear();
   }
-  for (Control* box : {&form.txtDX, &form.txtDY, &form.txtDR, &form.txtDS}) {
+  for (Control* box : {&form.txtDX, &form.txtDY, &form.txtDZ, &form.txtDR, &form.txtDS}) {
     box->text.clear();
   }
   RotationTextChanged(form);

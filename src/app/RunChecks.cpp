@@ -19,13 +19,14 @@ struct NumberBox {
   const char* refusal;
 };
 
-// A number box holding a comma that is not a grouped number, or an angle that cannot be split
-// into degrees, minutes and seconds, must not start a run.
+}  // namespace
+
 std::optional<RunRefusal> RefuseUnreadableBox(const RunRequest& request) {
   const ControlPointText& pivot = request.controlPoints[0];
-  const std::array<NumberBox, 4> shiftAndPivot = {{
+  const std::array<NumberBox, 5> shiftAndPivot = {{
       {request.factors.dx, "txtDX", "Translation X is not valid."},
       {request.factors.dy, "txtDY", "Translation Y is not valid."},
+      {request.dz, "txtDZ", "Translation Z is not valid."},
       {pivot.x, "SPPX", "Pivot point X is not valid."},
       {pivot.y, "SPPY", "Pivot point Y is not valid."},
   }};
@@ -43,11 +44,14 @@ std::optional<RunRefusal> RefuseUnreadableBox(const RunRequest& request) {
   return std::nullopt;
 }
 
+namespace {
+
 TransformFactors FactorsOf(const RunRequest& request) {
   TransformFactors factors;
   factors.deltaX = ReadNumber(request.factors.dx);
   factors.deltaY = ReadNumber(request.factors.dy);
   factors.doTranslate = factors.deltaX != 0 || factors.deltaY != 0;
+  factors.deltaZ = ReadNumber(request.dz);
 
   factors.sourcePivotX = ReadNumber(request.controlPoints[0].x);
   factors.sourcePivotY = ReadNumber(request.controlPoints[0].y);
@@ -71,12 +75,13 @@ TransformFactors FactorsOf(const RunRequest& request) {
   return factors;
 }
 
-OutputSettings OutputOf(const RunRequest& request) {
+OutputSettings OutputOf(const RunRequest& request, const TransformFactors& factors) {
   const OutputChoice choice = OutputChoiceOf(*request.outputEntry);
   OutputSettings output;
   output.layout = choice.layout;
   output.delimiter = choice.delimiter;
   output.suppressZeroElevations = request.suppressZeroElevations;
+  output.deltaZ = factors.deltaZ;
   return output;
 }
 
@@ -95,11 +100,11 @@ std::variant<RunPlan, RunRefusal> CheckRun(const RunRequest& request) {
   if (std::optional<RunRefusal> refusal = RefuseUnreadableBox(request)) {
     return *refusal;
   }
-  RunPlan plan{request.inputs, request.outputPath, OutputOf(request), FactorsOf(request),
+  const TransformFactors factors = FactorsOf(request);
+  RunPlan plan{request.inputs, request.outputPath, OutputOf(request, factors), factors,
                request.oneThread};
-  const TransformFactors& factors = plan.factors;
   if (!factors.doRotate && !factors.doScale) {
-    if (factors.doTranslate) {
+    if (factors.doTranslate || factors.deltaZ != 0) {
       return plan;
     }
     return RunRefusal{"No computation has been specified.", "txtDX"};
@@ -108,6 +113,13 @@ std::variant<RunPlan, RunRefusal> CheckRun(const RunRequest& request) {
     return plan;
   }
   return RunRefusal{"Pivot point coordinates must be entered.", "SPPX"};
+}
+
+std::string ProjectionBlockFor(const ProjectionScaleUse& used, const RunRequest& request) {
+  if (used.scaleText.empty() || request.factors.scale != used.scaleText || request.ignoreScaling) {
+    return {};
+  }
+  return ProjectionReportBlock(used.request, used.scale, used.direction);
 }
 
 std::string FitTableFor(const FittedFactors& fitted, const RunRequest& request) {

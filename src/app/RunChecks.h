@@ -2,6 +2,7 @@
 // settings and transformation factors.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -16,6 +17,11 @@ struct RunRefusal {
   std::string message;
   std::string focus;  // the control at fault
 };
+
+// A number box holding a comma that is not a grouped number, or an angle that cannot be split
+// into degrees, minutes and seconds: the refusal a run starts with. None when every factor box
+// and the source pivot can be read.
+std::optional<RunRefusal> RefuseUnreadableBox(const RunRequest& request);
 
 // The run's plan, or why it cannot run. A box that cannot be read is refused before anything
 // else is looked at in the factors.

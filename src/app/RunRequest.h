@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/geodesy/GridGround.h"
 #include "engine/output/OutputSettings.h"
 #include "engine/report/RunSummary.h"
 #include "engine/transform/ControlFactors.h"
@@ -20,6 +21,7 @@ struct RunRequest {
   std::optional<std::size_t> outputEntry;  // index of kOutputFormatNames; none when not chosen
   ControlPointTexts controlPoints;         // the source pivot's X and Y are the run's pivot
   FactorTexts factors;                     // shift, angle and scale as typed
+  std::string dz;                          // the vertical shift as typed
   bool ignoreRotation = false;             // "No Rotation" ticked
   bool ignoreScaling = false;              // "No Scaling" ticked
   bool suppressZeroElevations = true;
@@ -46,5 +48,18 @@ struct FittedFactors {
 // The residual table when the run uses the fitted factors unchanged (the boxes as the fit left
 // them, neither rotation nor scaling switched off); otherwise empty.
 std::string FitTableFor(const FittedFactors& fitted, const RunRequest& request);
+
+// The scale "Use This Scale" put into the scale box, with what it was computed from: a run's
+// report describes it only while the scale box still holds that text.
+struct ProjectionScaleUse {
+  std::string scaleText;  // empty when no projection scale was used
+  ProjectionScaleRequest request;
+  ProjectionScale scale;
+  GridDirection direction = GridDirection::kGridToGround;
+};
+
+// The report's projection block when the run scales by the projection's scale unchanged (the
+// scale box as it was filled, "No Scaling" not ticked); otherwise empty.
+std::string ProjectionBlockFor(const ProjectionScaleUse& used, const RunRequest& request);
 
 }  // namespace velkora

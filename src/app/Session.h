@@ -24,6 +24,7 @@ struct Session {
   // from and no other file was opened since.
   std::string lastFileName;
   FittedFactors fittedFactors;
+  ProjectionScaleUse projectionScale;
   std::optional<RunPlan> lastRun;  // the last completed run, which the preview reads again
 };
 

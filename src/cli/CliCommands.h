@@ -20,6 +20,7 @@ int RunDetectCommand(const CommandArguments& args);
 int RunListCommand(const CommandArguments& args);
 int RunFactorsCommand(const CommandArguments& args);
 int RunFitCommand(const CommandArguments& args);
+int RunScaleFactorCommand(const CommandArguments& args);
 int RunConvertCommand(const CommandArguments& args);
 
 }  // namespace velkora::cli

@@ -25,7 +25,8 @@ constexpr std::array<ControlPointOption, 4> kControlPoints = {{
     {"dest-ref", "destination reference point"},
 }};
 
-// The texts between the commas of `text`, which must hold exactly `count` of them.
+}  // namespace
+
 std::optional<std::vector<std::string>> SplitAtCommas(std::string_view text, std::size_t count) {
   std::vector<std::string> parts;
   std::size_t start = 0;
@@ -42,6 +43,8 @@ std::optional<std::vector<std::string>> SplitAtCommas(std::string_view text, std
   }
   return parts;
 }
+
+namespace {
 
 bool AnyCoordinateOption(const CliArguments& parsed) {
   for (const ControlPointOption& point : kControlPoints) {

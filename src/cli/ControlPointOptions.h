@@ -3,6 +3,8 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/Prompter.h"
@@ -10,6 +12,9 @@
 #include "engine/points/ControlPointText.h"
 
 namespace velkora::cli {
+
+// The texts between the commas of `text`, which must hold exactly `count` of them.
+std::optional<std::vector<std::string>> SplitAtCommas(std::string_view text, std::size_t count);
 
 // --source-pivot, --source-ref, --dest-pivot, --dest-ref, --reference and --points.
 std::vector<OptionSpec> ControlPointOptions();

@@ -11,6 +11,7 @@
 #include "app/FactorCommands.h"
 #include "app/FitCommands.h"
 #include "app/InputFileList.h"
+#include "app/ReverseFactors.h"
 #include "app/Startup.h"
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
@@ -18,10 +19,12 @@
 #include "cli/ControlPointOptions.h"
 #include "cli/ProgramStart.h"
 #include "cli/ProgressLine.h"
+#include "cli/ProjectionOptions.h"
 #include "cli/RunPrompter.h"
 #include "engine/points/Layouts.h"
 #include "engine/report/ReportSaving.h"
 #include "engine/settings/HeaderDefaults.h"
+#include "engine/text/NumberText.h"
 #include "engine/text/TextColumns.h"
 
 namespace velkora::cli {
@@ -50,6 +53,14 @@ CommandSpec ConvertSpec() {
           "      --pairs 1:101,2:102,3:103,4:104 --report job-report.txt survey.txt\n"
           "--pairs and --pairs-file fit the factors to many control pairs as velkora-cli fit\n"
           "does; the report then carries the residual table.\n"
+          "--crs with --grid-to-ground or --ground-to-grid sets the scale from the projection\n"
+          "as velkora-cli scale-factor computes it, at --at or else at the source pivot; the\n"
+          "source pivot is the --at point when none is given. The report then describes it:\n"
+          "  velkora-cli convert -o ground.txt -f 0 --crs EPSG:2227 \\\n"
+          "      --at 6229522.73,1948852.78 --elevation 4245.17 --grid-to-ground survey.txt\n"
+          "--reverse turns the factors given into those that undo them: a file converted with\n"
+          "the same options and --reverse comes back to its coordinates.\n"
+          "With --dz, an elevation of 0 (none) stays 0.\n"
           "Exit status: 0 when the run completed, 1 when it was refused, declined or failed,\n"
           "2 on a usage error.\n",
       .options =
@@ -58,6 +69,7 @@ CommandSpec ConvertSpec() {
               {"format", true, "the output layout, e.g. -f \"Geopak Delimited ;\" or -f 1"},
               {"dx", true, "shift along X, e.g. --dx -12.5"},
               {"dy", true, "shift along Y, e.g. --dy 250"},
+              {"dz", true, "shift of every elevation written, e.g. --dz 0.35"},
               {"angle", true, "rotation as DD.MMSSss or \"DD MM SS\", e.g. --angle \"-12 30 00\""},
               {"scale", true, "scale factor about the source pivot, e.g. --scale 1.0002"},
               {"no-rotation", false, "tick \"No Rotation\": the angle given is not applied"},
@@ -71,9 +83,13 @@ CommandSpec ConvertSpec() {
   for (const OptionSpec& option : ControlPairOptions()) {
     spec.options.push_back(option);
   }
+  for (const OptionSpec& option : ProjectionOptions()) {
+    spec.options.push_back(option);
+  }
   spec.options.insert(
       spec.options.end(),
       {
+          {"reverse", false, "undo the factors given, as \"Reverse Factors\" does"},
           {"calculate", false,
            "compute the factors from the control points; --dx ... overwrite them"},
           {"keep-zero-elevations", false,
@@ -164,19 +180,62 @@ std::optional<int> FillFactorSources(const CliArguments& parsed, Session& sessio
   return std::nullopt;
 }
 
-// The factors typed override what control points or pairs gave; "No Rotation" and "No
-// Scaling" can be ticked only while their box holds text.
+// The factors typed override what control points or pairs gave.
 void TypeFactors(const CliArguments& parsed, RunRequest& request) {
   FactorTexts& factors = request.factors;
   for (auto [option, text] :
-       {std::pair{"dx", &factors.dx}, std::pair{"dy", &factors.dy},
+       {std::pair{"dx", &factors.dx}, std::pair{"dy", &factors.dy}, std::pair{"dz", &request.dz},
         std::pair{"angle", &factors.angle}, std::pair{"scale", &factors.scale}}) {
     if (const std::optional<std::string> typed = parsed.Value(option)) {
       *text = *typed;
     }
   }
-  request.ignoreRotation = parsed.HasFlag("no-rotation") && !Trim(factors.angle).empty();
-  request.ignoreScaling = parsed.HasFlag("no-scaling") && !Trim(factors.scale).empty();
+}
+
+// The scale from the projection, as "Use This Scale" puts it into the scale box; an empty
+// source pivot becomes the grid point.
+std::optional<int> UseProjectionOptions(const CliArguments& parsed, Session& session,
+                                        RunRequest& request, Prompter& prompter) {
+  if (!HasProjectionOptions(parsed)) {
+    return std::nullopt;
+  }
+  if (parsed.Value("scale")) {
+    return ReportUsageError("--crs sets the scale; it cannot be combined with --scale");
+  }
+  ControlPointText& pivot = request.controlPoints[0];
+  const ProjectionScaleOrExit computed = ProjectionScaleFromOptions(parsed, &pivot, true, prompter);
+  if (computed.exitCode) {
+    return computed.exitCode;
+  }
+  if (Trim(pivot.x).empty() && Trim(pivot.y).empty()) {
+    pivot.x = GeneralForm(computed.use->request.x);
+    pivot.y = GeneralForm(computed.use->request.y);
+  }
+  request.factors.scale = computed.use->scaleText;
+  session.projectionScale = *computed.use;
+  return std::nullopt;
+}
+
+// "No Rotation" and "No Scaling" can be ticked only while their box holds text.
+void TickIgnoreBoxes(const CliArguments& parsed, RunRequest& request) {
+  request.ignoreRotation = parsed.HasFlag("no-rotation") && !Trim(request.factors.angle).empty();
+  request.ignoreScaling = parsed.HasFlag("no-scaling") && !Trim(request.factors.scale).empty();
+}
+
+// --reverse: the boxes as "Reverse Factors" leaves them; refused as a run would be.
+bool ReverseOnRequest(const CliArguments& parsed, Session& session, RunRequest& request,
+                      Prompter& prompter) {
+  if (!parsed.HasFlag("reverse")) {
+    return true;
+  }
+  const RunRequest before = request;
+  if (const std::optional<RunRefusal> refusal = ReverseFactorBoxes(request)) {
+    prompter.ShowMessage(Message{refusal->message, MessageIcon::kExclamation, MessageButtons::kOk,
+                                 kRunRefusedTitle});
+    return false;
+  }
+  ReverseProjectionScale(session.projectionScale, before, request);
+  return true;
 }
 
 // The input files as the window's list takes them: duplicates are skipped, a file that cannot
@@ -239,6 +298,14 @@ int RunConvertCommand(const CommandArguments& args) {
     request.factors = CalculateFactors(request.controlPoints);
   }
   TypeFactors(parsed, request);
+  if (const std::optional<int> exitCode =
+          UseProjectionOptions(parsed, session, request, prompter)) {
+    return *exitCode;
+  }
+  TickIgnoreBoxes(parsed, request);
+  if (!ReverseOnRequest(parsed, session, request, prompter)) {
+    return 1;
+  }
   request.outputPath = *output;
   request.outputEntry = *formatEntry;
   request.suppressZeroElevations = !parsed.HasFlag("keep-zero-elevations");

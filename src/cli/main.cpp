@@ -1,5 +1,6 @@
 // velkora-cli: the conversion engine for scripts and batch work. Each command lives in a file
 // of its own and is listed once in the table below.
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <string>
@@ -20,6 +21,8 @@ constexpr std::array kCommands = {
                velkora::cli::RunFactorsCommand},
     CliCommand{"fit", "fit the shift, rotation and scale to many control pairs",
                velkora::cli::RunFitCommand},
+    CliCommand{"scale-factor", "the grid-to-ground scale of a projection at a point",
+               velkora::cli::RunScaleFactorCommand},
     CliCommand{"convert", "convert coordinate files into one output file",
                velkora::cli::RunConvertCommand},
 };
@@ -28,7 +31,7 @@ void PrintOverview() {
   std::string text = "Usage: velkora-cli COMMAND [OPTIONS] [ARGUMENTS]\n\nCommands:\n";
   for (const CliCommand& command : kCommands) {
     std::string name(command.name);
-    name.resize(10, ' ');
+    name.resize(std::max<std::size_t>(name.size() + 2, 10), ' ');
     text += "  " + name + std::string(command.summary) + "\n";
   }
   text += "\n'velkora-cli COMMAND --help' describes a command.\n";

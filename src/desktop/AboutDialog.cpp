@@ -12,6 +12,7 @@
 
 #include "app/ProgramVersion.h"
 #include "desktop/CommonView.h"
+#include "desktop/ControlTable.h"
 
 namespace velkora {
 
@@ -43,12 +44,21 @@ constexpr const char* kSysInfoPrograms[] = {"hardinfo2",
                                             "mate-system-monitor",
                                             "xfce4-taskmanager"};
 
-QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& text, const QRect& rect) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setGeometry(rect);
-  return label;
-}
+using enum ControlKind;
+
+constexpr ControlRow kControls[] = {
+    {kLabel, "lblTitle", "", nullptr, 1080, 330, 3885, 360},
+    {kLabel, "lblVersion", "", nullptr, 1080, 880, 3885, 195},
+    {kLabel, "lblCopyright", kLegalNotice, nullptr, 1080, 1120, 3855, 255},
+    // Wider than the layout's 3735 twips so that the description's lines need no wrapping.
+    {kTextArea, "Text1", "", nullptr, 1080, 1440, 4200, 1455},
+    {kLabel, "lblSupport", "User Support Information: ", nullptr, 1080, 3000, 2805, 195},
+    {kLabel, "Label1", kSupport, nullptr, 1080, 3240, 3885, 195},
+    {kNote, "lblDisclaimer", kDisclaimer, nullptr, 240, 4320, 3255, 705},
+    {kLine, "", "", nullptr, 240, 2940, 4980, 30},
+    {kButton, "cmdOK", "OK", nullptr, 3720, 4200, 1260, 345},
+    {kButton, "cmdSysInfo", "&System Info...", "System Information Program", 3720, 4680, 1245, 345},
+};
 
 }  // namespace
 
@@ -63,25 +73,22 @@ AboutDialog::AboutDialog(Prompter& prompter, QWidget* owner) : QDialog(owner), p
   setPalette(grey);
   setAutoFillBackground(true);
 
-  QLabel* titleLabel = PlaceLabel(this, "lblTitle", title, TwipRect(1080, 330, 3885, 360));
+  PlaceControls(this, kControls);
+
+  auto* titleLabel = findChild<QLabel*>(QStringLiteral("lblTitle"));
+  titleLabel->setText(title);
   QFont titleFont = titleLabel->font();
   titleFont.setPointSizeF(13.5);
   titleFont.setBold(true);
   titleLabel->setFont(titleFont);
-  PlaceLabel(this, "lblVersion",
-             QStringLiteral("Version %1.%2.%3    %4")
-                 .arg(kVersionMajor)
-                 .arg(kVersionMinor)
-                 .arg(kVersionRevision)
-                 .arg(QString::fromLatin1(kReleaseDate)),
-             TwipRect(1080, 880, 3885, 195));
-  PlaceLabel(this, "lblCopyright", QString::fromLatin1(kLegalNotice),
-             TwipRect(1080, 1120, 3855, 255));
+  findChild<QLabel*>(QStringLiteral("lblVersion"))
+      ->setText(QStringLiteral("Version %1.%2.%3    %4")
+                    .arg(kVersionMajor)
+                    .arg(kVersionMinor)
+                    .arg(kVersionRevision)
+                    .arg(QString::fromLatin1(kReleaseDate)));
 
-  auto* description = new QPlainTextEdit(this);
-  description->setObjectName(QStringLiteral("Text1"));
-  // Wider than the layout's 3735 twips so that the description's lines need no wrapping.
-  description->setGeometry(TwipRect(1080, 1440, 4200, 1455));
+  auto* description = findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
   description->setLineWrapMode(QPlainTextEdit::NoWrap);
   description->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   description->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -91,31 +98,16 @@ AboutDialog::AboutDialog(Prompter& prompter, QWidget* owner) : QDialog(owner), p
   description->viewport()->setAutoFillBackground(false);
   description->setStyleSheet(QStringLiteral("background: transparent"));
 
-  PlaceLabel(this, "lblSupport", QStringLiteral("User Support Information: "),
-             TwipRect(1080, 3000, 2805, 195));
-  PlaceLabel(this, "Label1", QString::fromLatin1(kSupport), TwipRect(1080, 3240, 3885, 195));
-  QLabel* disclaimer = PlaceLabel(this, "lblDisclaimer", QString::fromLatin1(kDisclaimer),
-                                  TwipRect(240, 4320, 3255, 705));
-  disclaimer->setWordWrap(true);
+  auto* disclaimer = findChild<QLabel*>(QStringLiteral("lblDisclaimer"));
+  disclaimer->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   QPalette red = disclaimer->palette();
   red.setColor(QPalette::WindowText, Qt::red);
   disclaimer->setPalette(red);
 
-  auto* line = new QFrame(this);
-  line->setFrameShape(QFrame::HLine);
-  line->setFrameShadow(QFrame::Sunken);
-  line->setGeometry(TwipRect(240, 2940, 4980, 30));
-
   // OK is both the default and the cancel button: Enter and Esc close the box.
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("cmdOK"));
-  ok->setGeometry(TwipRect(3720, 4200, 1260, 345));
+  auto* ok = findChild<QPushButton*>(QStringLiteral("cmdOK"));
   ok->setDefault(true);
-  auto* sysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-  sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-  sysInfo->setGeometry(TwipRect(3720, 4680, 1245, 345));
-  sysInfo->setAutoDefault(false);
-  sysInfo->setToolTip(QStringLiteral("System Information Program"));
+  auto* sysInfo = findChild<QPushButton*>(QStringLiteral("cmdSysInfo"));
 
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(sysInfo, &QPushButton::clicked, this, &AboutDialog::StartSysInfo);

@@ -8,9 +8,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <initializer_list>
 #include <string>
 
 #include "desktop/CommonView.h"
+#include "desktop/ControlTable.h"
 #include "engine/settings/HeaderDefaults.h"
 #include "engine/settings/SettingsLocation.h"
 #include "engine/text/TextColumns.h"
@@ -22,33 +24,51 @@ namespace {
 constexpr const char* kCannotSaveDefaultsText = "Unable To Save The Header Defaults In:";
 constexpr const char* kDefaultsFileCaption = "Defaults file: ";
 
-QLabel* PlaceLabel(QWidget* parent, const char* name, const char* caption, const QRect& rect) {
-  auto* label = new QLabel(QString::fromLatin1(caption), parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setGeometry(rect);
-  return label;
-}
+using enum ControlKind;
 
-QComboBox* PlaceList(QWidget* parent, const char* name, const QStringList& items,
-                     const QRect& rect) {
-  auto* box = new QComboBox(parent);
-  box->setObjectName(QString::fromLatin1(name));
-  box->setEditable(true);
-  box->setInsertPolicy(QComboBox::NoInsert);
-  box->addItems(items);
-  box->setGeometry(rect);
-  return box;
-}
+// The defaults file's line is the last row: the dialog is one line taller than its buttons need.
+constexpr ControlRow kControls[] = {
+    {kNote, "Label4",
+     "Enter additional information to be included in the report header. Only those items that "
+     "contain data will appear in the report.",
+     nullptr, 120, 120, 4455, 600},
+    {kLabel, "Label1", "T.H. #", nullptr, 120, 720, 700, 240},
+    {kBox, "txtTH", "", nullptr, 120, 960, 495, 285},
+    {kLabel, "Label2", "S.P. Number", nullptr, 840, 720, 1150, 240},
+    {kBox, "txtSP", "", nullptr, 840, 960, 975, 285},
+    {kLabel, "Label5", "Datum/Adjustment", nullptr, 2040, 720, 1500, 240},
+    {kEditableList, "txtHD", "", nullptr, 2040, 960, 1335, 315},
+    {kLabel, "Label7", "Vert. Datum", nullptr, 3600, 720, 1000, 240},
+    {kEditableList, "txtVD", "", nullptr, 3600, 960, 975, 315},
+    {kLabel, "Label6", "Coordinate Projection :", nullptr, 120, 1620, 1680, 240},
+    {kEditableList, "txtPR", "", nullptr, 1800, 1560, 2775, 315},
+    {kLabel, "Label3", "General Description / Job Limits / Etc.", nullptr, 120, 2160, 4455, 240},
+    {kTextArea, "txtCM", "", nullptr, 120, 2400, 4455, 495},
+    {kButton, "btnSave", "Save", "Save the current header information as default values.", 120,
+     3240, 855, 375},
+    {kButton, "btnClear", "Clear", "Clear all the input boxes.", 1320, 3240, 855, 375},
+    {kButton, "btnContinue", "Continue",
+     "Set the header information as displayed and close the dialog.", 2520, 3240, 855, 375},
+    {kButton, "btnCancel", "Cancel", "Close the dialog without changing header information.", 3720,
+     3240, 855, 375},
+    {kLabel, "lblDefaultsFile", "", nullptr, 120, 3780, 4455, 240},
+};
 
-QPushButton* PlaceButton(QWidget* parent, const char* name, const char* caption,
-                         const char* tooltip, double left) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setToolTip(QString::fromLatin1(tooltip));
-  button->setAutoDefault(false);
-  button->setGeometry(TwipRect(left, 3240, 855, 375));
-  return button;
-}
+// The choices offered by the three lists; any other text may be typed.
+struct ListChoices {
+  const char* list;
+  std::initializer_list<const char*> choices;
+};
+const ListChoices kListChoices[] = {
+    {"txtHD", {"NAD83(96)", "NAD83(86)", "NAD27", "Other"}},
+    {"txtVD", {"NAVD88", "NGVD29", "Other"}},
+    {"txtPR",
+     {"State Plane North Zone", "State Plane Central Zone", "State Plane South Zone",
+      "UTM Zone 15E", "Latitude & Longitude"}},
+};
+
+constexpr const char* kTabOrder[] = {"txtTH", "txtSP",   "txtHD",    "txtVD",       "txtPR",
+                                     "txtCM", "btnSave", "btnClear", "btnContinue", "btnCancel"};
 
 std::string Trimmed(const QString& text) {
   return std::string(Trim(FromQt(text)));
@@ -69,75 +89,32 @@ HeaderDialog::HeaderDialog(Session& session, Prompter& prompter, QWidget* owner)
   setObjectName(QStringLiteral("frmVelkoraHeader"));
   setWindowTitle(QStringLiteral(" Velkora Header Information"));
   setFont(DesignFont());
-  // Taller than the buttons need by one line: the defaults file's name.
   setFixedSize(Twips(4710), Twips(4230));
-
-  QLabel* intro = PlaceLabel(this, "Label4",
-                             "Enter additional information to be included in the report header. "
-                             "Only those items that contain data will appear in the report.",
-                             TwipRect(120, 120, 4455, 600));
-  // Down to the row of labels below: the text takes three lines in most fonts.
-  intro->setWordWrap(true);
-  intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-  PlaceLabel(this, "Label1", "T.H. #", TwipRect(120, 720, 700, 240));
-  txtTH_ = new QLineEdit(this);
-  txtTH_->setObjectName(QStringLiteral("txtTH"));
-  txtTH_->setGeometry(TwipRect(120, 960, 495, 285));
-
-  PlaceLabel(this, "Label2", "S.P. Number", TwipRect(840, 720, 1150, 240));
-  txtSP_ = new QLineEdit(this);
-  txtSP_->setObjectName(QStringLiteral("txtSP"));
-  txtSP_->setGeometry(TwipRect(840, 960, 975, 285));
-
-  PlaceLabel(this, "Label5", "Datum/Adjustment", TwipRect(2040, 720, 1500, 240));
-  txtHD_ = PlaceList(this, "txtHD",
-                     {QStringLiteral("NAD83(96)"), QStringLiteral("NAD83(86)"),
-                      QStringLiteral("NAD27"), QStringLiteral("Other")},
-                     TwipRect(2040, 960, 1335, 315));
-
-  PlaceLabel(this, "Label7", "Vert. Datum", TwipRect(3600, 720, 1000, 240));
-  txtVD_ = PlaceList(this, "txtVD",
-                     {QStringLiteral("NAVD88"), QStringLiteral("NGVD29"), QStringLiteral("Other")},
-                     TwipRect(3600, 960, 975, 315));
-
-  PlaceLabel(this, "Label6", "Coordinate Projection :", TwipRect(120, 1620, 1680, 240));
-  txtPR_ = PlaceList(
-      this, "txtPR",
-      {QStringLiteral("State Plane North Zone"), QStringLiteral("State Plane Central Zone"),
-       QStringLiteral("State Plane South Zone"), QStringLiteral("UTM Zone 15E"),
-       QStringLiteral("Latitude & Longitude")},
-      TwipRect(1800, 1560, 2775, 315));
-
-  PlaceLabel(this, "Label3", "General Description / Job Limits / Etc.",
-             TwipRect(120, 2160, 4455, 240));
-  txtCM_ = new QPlainTextEdit(this);
-  txtCM_->setObjectName(QStringLiteral("txtCM"));
-  txtCM_->setGeometry(TwipRect(120, 2400, 4455, 495));
-  txtCM_->setTabChangesFocus(true);
-
-  QPushButton* save = PlaceButton(this, "btnSave", "Save",
-                                  "Save the current header information as default values.", 120);
-  QPushButton* clear = PlaceButton(this, "btnClear", "Clear", "Clear all the input boxes.", 1320);
-  QPushButton* proceed =
-      PlaceButton(this, "btnContinue", "Continue",
-                  "Set the header information as displayed and close the dialog.", 2520);
-  proceed->setDefault(true);
-  QPushButton* cancel = PlaceButton(this, "btnCancel", "Cancel",
-                                    "Close the dialog without changing header information.", 3720);
-
-  lblDefaultsFile_ = PlaceLabel(this, "lblDefaultsFile", "", TwipRect(120, 3780, 4455, 240));
-
-  QWidget* order[] = {txtTH_, txtSP_, txtHD_, txtVD_, txtPR_, txtCM_, save, clear, proceed, cancel};
-  for (std::size_t i = 1; i < std::size(order); ++i) {
-    setTabOrder(order[i - 1], order[i]);
+  PlaceControls(this, kControls);
+  for (const ListChoices& list : kListChoices) {
+    auto* box = Find<QComboBox>(list.list);
+    for (const char* choice : list.choices) {
+      box->addItem(QString::fromLatin1(choice));
+    }
   }
+  for (std::size_t i = 1; i < std::size(kTabOrder); ++i) {
+    setTabOrder(Find<QWidget>(kTabOrder[i - 1]), Find<QWidget>(kTabOrder[i]));
+  }
+  txtTH_ = Find<QLineEdit>("txtTH");
+  txtSP_ = Find<QLineEdit>("txtSP");
+  txtHD_ = Find<QComboBox>("txtHD");
+  txtVD_ = Find<QComboBox>("txtVD");
+  txtPR_ = Find<QComboBox>("txtPR");
+  txtCM_ = Find<QPlainTextEdit>("txtCM");
+  lblDefaultsFile_ = Find<QLabel>("lblDefaultsFile");
 
-  connect(save, &QPushButton::clicked, this, &HeaderDialog::SaveDefaults);
-  connect(clear, &QPushButton::clicked, this, &HeaderDialog::ClearBoxes);
+  auto* proceed = Find<QPushButton>("btnContinue");
+  proceed->setDefault(true);
+  connect(Find<QPushButton>("btnSave"), &QPushButton::clicked, this, &HeaderDialog::SaveDefaults);
+  connect(Find<QPushButton>("btnClear"), &QPushButton::clicked, this, &HeaderDialog::ClearBoxes);
   connect(proceed, &QPushButton::clicked, this, &HeaderDialog::Continue);
   // Cancel, Esc and the title bar's close leave the header as it was.
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(Find<QPushButton>("btnCancel"), &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void HeaderDialog::showEvent(QShowEvent* event) {

@@ -24,6 +24,10 @@ class HeaderDialog : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  template <typename Widget>
+  Widget* Find(const char* name) const {
+    return findChild<Widget*>(QString::fromLatin1(name));
+  }
   void ShowDefaultsFile();
   HeaderInfo Boxes() const;
   void Continue();

@@ -32,12 +32,15 @@
 #include "app/OutputSelection.h"
 #include "app/ReferenceFile.h"
 #include "app/ReportCommands.h"
+#include "app/ReverseFactors.h"
 #include "desktop/AboutDialog.h"
 #include "desktop/CommonView.h"
+#include "desktop/ControlTable.h"
 #include "desktop/ControlView.h"
 #include "desktop/FitDialog.h"
 #include "desktop/HeaderDialog.h"
 #include "desktop/PointBrowserDialog.h"
+#include "desktop/ProjectionScaleDialog.h"
 #include "desktop/ReportWindow.h"
 #include "desktop/RunProgressView.h"
 #include "engine/points/Layouts.h"
@@ -47,93 +50,129 @@ namespace velkora {
 
 namespace {
 
+using enum ControlKind;
+
 // Client area of the window, in twips.
 constexpr double kClientWidth = 5865;
-constexpr double kClientHeight = 8550;
+constexpr double kClientHeight = 8910;
+constexpr double kLineWidth = kClientWidth - 480;
 
-// An arrow for the pick buttons.
-constexpr char16_t kPickArrow = u'\u25C4';
+constexpr const char* kPickArrow = "\u25C4";
+constexpr const char* kPickTip = "Select this point from the Coordinate File above.";
 
-QString Name(std::string_view name) {
-  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
+// Every control of the client area, frames before what sits in them.
+constexpr ControlRow kControls[] = {
+    {kLabel, "Label18", "Coordinate File for Source and Destination Control Points :", nullptr, 360,
+     240, 5200, 240},
+    {kBox, "rFileName", "", "Enter or drag the coordinate point reference file.", 360, 480, 4335,
+     285},
+    {kButton, "btnGetRName", "Select", "Select a coordinate point filename.", 4800, 435, 735, 375},
+    {kLine, "", "", nullptr, 240, 870, kLineWidth, 30},
 
-template <typename Widget>
-Widget* Place(QWidget* parent, const char* name, const QRect& rect) {
-  auto* widget = new Widget(parent);
-  widget->setObjectName(Name(name));
-  widget->setGeometry(rect);
-  return widget;
-}
+    {kFrame, "Frame1", "Source Pivot Point", nullptr, 360, 960, 2535, 1335},
+    {kLabel, "", "Point Number", nullptr, 120, 285, 1080, 195, "Frame1"},
+    {kBox, "SPPN", "", nullptr, 1200, 240, 855, 285, "Frame1"},
+    {kLabel, "", "X-Coordinate", nullptr, 120, 645, 1080, 195, "Frame1"},
+    {kBox, "SPPX", "", nullptr, 1200, 600, 1215, 285, "Frame1"},
+    {kLabel, "", "Y-Coordinate", nullptr, 120, 1005, 1080, 195, "Frame1"},
+    {kBox, "SPPY", "", nullptr, 1200, 960, 1215, 285, "Frame1"},
+    {kButton, "btnSPP", kPickArrow, kPickTip, 2220, 30, 255, 255, "Frame1"},
 
-// A caption a little wider than its label in the system's font is set a little tighter
-// rather than cut off by the control beside it.
-void FitToWidth(QLabel* label) {
-  QFont font = label->font();
-  for (int spacing = 99; spacing >= 85 && label->sizeHint().width() > label->width(); --spacing) {
-    font.setLetterSpacing(QFont::PercentageSpacing, spacing);
-    label->setFont(font);
-  }
-}
+    {kFrame, "Frame2", "Source Reference Point", nullptr, 3000, 960, 2535, 1335},
+    {kLabel, "", "Point Number", nullptr, 120, 285, 1080, 195, "Frame2"},
+    {kBox, "SRPN", "", nullptr, 1200, 240, 855, 285, "Frame2"},
+    {kLabel, "", "X-Coordinate", nullptr, 120, 645, 1080, 195, "Frame2"},
+    {kBox, "SRPX", "", nullptr, 1200, 600, 1215, 285, "Frame2"},
+    {kLabel, "", "Y-Coordinate", nullptr, 120, 1005, 1080, 195, "Frame2"},
+    {kBox, "SRPY", "", nullptr, 1200, 960, 1215, 285, "Frame2"},
+    {kButton, "btnSRP", kPickArrow, kPickTip, 2220, 30, 255, 255, "Frame2"},
 
-QLabel* PlaceLabel(QWidget* parent, const char* name, const char* caption, const QRect& rect) {
-  auto* label = Place<QLabel>(parent, name, rect);
-  label->setTextFormat(Qt::PlainText);
-  label->setText(Name(caption));
-  FitToWidth(label);
-  return label;
-}
+    {kFrame, "Frame3", "Destination Pivot Point", nullptr, 360, 2520, 2535, 1335},
+    {kLabel, "", "Point Number", nullptr, 120, 285, 1080, 195, "Frame3"},
+    {kBox, "DPPN", "", nullptr, 1200, 240, 855, 285, "Frame3"},
+    {kLabel, "", "X-Coordinate", nullptr, 120, 645, 1080, 195, "Frame3"},
+    {kBox, "DPPX", "", nullptr, 1200, 600, 1215, 285, "Frame3"},
+    {kLabel, "", "Y-Coordinate", nullptr, 120, 1005, 1080, 195, "Frame3"},
+    {kBox, "DPPY", "", nullptr, 1200, 960, 1215, 285, "Frame3"},
+    {kButton, "btnDPP", kPickArrow, kPickTip, 2220, 30, 255, 255, "Frame3"},
 
-QPushButton* PlaceButton(QWidget* parent, const char* name, const char* caption,
-                         const char* tooltip, const QRect& rect) {
-  auto* button = Place<QPushButton>(parent, name, rect);
-  button->setText(Name(caption));
-  button->setAutoDefault(false);
-  if (tooltip != nullptr) {
-    button->setToolTip(Name(tooltip));
-  }
-  return button;
-}
+    {kFrame, "Frame4", "Destination Reference Point", nullptr, 3000, 2520, 2535, 1335},
+    {kLabel, "", "Point Number", nullptr, 120, 285, 1080, 195, "Frame4"},
+    {kBox, "DRPN", "", nullptr, 1200, 240, 855, 285, "Frame4"},
+    {kLabel, "", "X-Coordinate", nullptr, 120, 645, 1080, 195, "Frame4"},
+    {kBox, "DRPX", "", nullptr, 1200, 600, 1215, 285, "Frame4"},
+    {kLabel, "", "Y-Coordinate", nullptr, 120, 1005, 1080, 195, "Frame4"},
+    {kBox, "DRPY", "", nullptr, 1200, 960, 1215, 285, "Frame4"},
+    {kButton, "btnDRP", kPickArrow, kPickTip, 2220, 30, 255, 255, "Frame4"},
 
-QLineEdit* PlaceBox(QWidget* parent, const char* name, const QRect& rect,
-                    const char* tooltip = nullptr) {
-  auto* box = Place<QLineEdit>(parent, name, rect);
-  if (tooltip != nullptr) {
-    box->setToolTip(Name(tooltip));
-  }
-  return box;
-}
+    {kButton, "compDeltas", "Calculate the Translate, Rotate, and/or Scale Factors",
+     "Compute the conversion factors based on the Points above.", 960, 4000, 3975, 325},
+    {kLine, "", "", nullptr, 240, 4440, kLineWidth, 30},
 
-void PlaceSeparator(QWidget* parent, double top) {
-  auto* line = new QFrame(parent);
-  line->setFrameShape(QFrame::HLine);
-  line->setFrameShadow(QFrame::Sunken);
-  line->setGeometry(TwipRect(240, top, kClientWidth - 480, 30));
-}
+    {kLabel, "lblCount", "Input File List :", nullptr, 360, 4680, 4455, 255},
+    {kButton, "btnListClr", "Clear", nullptr, 360, 4650, 615, 255},
+    {kList, "loadedFiles", "", "Drag files here to add them to the session.", 360, 4920, 4335, 315},
+    {kButton, "btnAdd", "Select", "Load or Add files to the session via Windows dialog.", 4800,
+     4875, 735, 375},
+    {kLine, "", "", nullptr, 240, 5310, kLineWidth, 30},
 
-// The four control-point frames: their captions, places, boxes and pick buttons.
+    {kFrame, "Frame5", "Translate", nullptr, 360, 5400, 1815, 1335},
+    {kLabel, "", "d X", nullptr, 120, 285, 360, 195, "Frame5"},
+    {kBox, "txtDX", "", nullptr, 480, 240, 1215, 285, "Frame5"},
+    {kLabel, "", "d Y", nullptr, 120, 645, 360, 195, "Frame5"},
+    {kBox, "txtDY", "", nullptr, 480, 600, 1215, 285, "Frame5"},
+    {kLabel, "", "d Z", nullptr, 120, 1005, 360, 195, "Frame5"},
+    {kBox, "txtDZ", "", "Added to every elevation written; a point without one keeps none.", 480,
+     960, 1215, 285, "Frame5"},
+    {kFrame, "Frame6", "Rotate", nullptr, 2400, 5400, 1455, 1335},
+    {kLabel, "lblAngle", "Angle", nullptr, 735, 15, 600, 195, "Frame6"},
+    {kBox, "txtDR", "", "Rotation angle, either DD.DDSSss or DD MM SS.ss", 120, 240, 1215, 285,
+     "Frame6"},
+    {kCheck, "ignoreDR", "", "Check to skip rotation calculation.", 120, 600, 1275, 285, "Frame6"},
+    {kFrame, "Frame7", "Scale", nullptr, 4080, 5400, 1455, 1335},
+    {kBox, "txtDS", "", nullptr, 120, 240, 1215, 285, "Frame7"},
+    {kCheck, "ignoreDS", "", "Check to skip scale factor calculation.", 120, 600, 1275, 285,
+     "Frame7"},
+    {kButton, "btnProjection", "Projection...",
+     "Compute the grid-to-ground scale from a projection at the project site.", 120, 945, 1215, 315,
+     "Frame7"},
+    {kLine, "", "", nullptr, 240, 6840, kLineWidth, 30},
+
+    {kLabel, "Label16", "Output File :", nullptr, 360, 6960, 2000, 240},
+    {kBox, "oFileName", "", "Enter file that will contain the converted coordinates.", 360, 7200,
+     4335, 285},
+    {kButton, "btnGetOName", "Select", "Select the output file.", 4800, 7155, 735, 375},
+    {kLabel, "Label17", "Output File Format :", nullptr, 360, 7720, 1440, 240},
+    {kEditableList, "outFormat", "", "Select one of the standard file formats.", 1800, 7660, 2055,
+     315},
+    {kCheck, "chkSuppress", "", "Do not output any value if elevations are zero or blank.", 4320,
+     7660, 1455, 375},
+    {kLine, "", "", nullptr, 240, 8220, kLineWidth, 30},
+
+    {kButton, "btnHeader", "Header", nullptr, 495, 8400, 855, 375},
+    {kButton, "btnClr", "Clear All", "Clear all fields on this form.", 1830, 8400, 855, 375},
+    {kButton, "btnCompute", "Compute", "Do the coordinate conversion as specified.", 3165, 8400,
+     855, 375},
+    {kButton, "btnExit", "Exit", "End the program.", 4500, 8400, 855, 375},
+};
+
+// The control points' number boxes and pick buttons.
 struct PointFrame {
-  const char* frame;
-  const char* caption;
-  double left;
-  double top;
   const char* numberBox;
-  const char* xBox;
-  const char* yBox;
   const char* pickButton;
   ControlRole role;
 };
 
 constexpr std::array<PointFrame, 4> kPointFrames = {{
-    {"Frame1", "Source Pivot Point", 360, 960, "SPPN", "SPPX", "SPPY", "btnSPP",
-     ControlRole::kSourcePivot},
-    {"Frame2", "Source Reference Point", 3000, 960, "SRPN", "SRPX", "SRPY", "btnSRP",
-     ControlRole::kSourceReference},
-    {"Frame3", "Destination Pivot Point", 360, 2520, "DPPN", "DPPX", "DPPY", "btnDPP",
-     ControlRole::kDestinationPivot},
-    {"Frame4", "Destination Reference Point", 3000, 2520, "DRPN", "DRPX", "DRPY", "btnDRP",
-     ControlRole::kDestinationReference},
+    {"SPPN", "btnSPP", ControlRole::kSourcePivot},
+    {"SRPN", "btnSRP", ControlRole::kSourceReference},
+    {"DPPN", "btnDPP", ControlRole::kDestinationPivot},
+    {"DRPN", "btnDRP", ControlRole::kDestinationReference},
 }};
+
+QString Name(std::string_view name) {
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 // The commands of the "Output File Format" menu, each selecting the outFormat entry of the
 // same index and caption.
@@ -189,92 +228,12 @@ void MainWindow::BuildControls() {
   client->setObjectName(QStringLiteral("client"));
   client->setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
   setCentralWidget(client);
+  PlaceControls(client, kControls);
 
-  PlaceLabel(client, "Label18", "Coordinate File for Source and Destination Control Points :",
-             TwipRect(360, 240, 5200, 240));
-  PlaceBox(client, "rFileName", TwipRect(360, 480, 4335, 285),
-           "Enter or drag the coordinate point reference file.")
-      ->setAcceptDrops(true);
-  PlaceButton(client, "btnGetRName", "Select", "Select a coordinate point filename.",
-              TwipRect(4800, 435, 735, 375));
-  PlaceSeparator(client, 870);
-
-  for (const PointFrame& point : kPointFrames) {
-    auto* frame =
-        Place<QGroupBox>(client, point.frame, TwipRect(point.left, point.top, 2535, 1335));
-    frame->setTitle(Name(point.caption));
-    const std::array<const char*, 3> labels = {"Point Number", "X-Coordinate", "Y-Coordinate"};
-    const std::array<const char*, 3> boxes = {point.numberBox, point.xBox, point.yBox};
-    for (int row = 0; row < 3; ++row) {
-      const double top = 240 + 360 * row;
-      PlaceLabel(frame, "", labels[row], TwipRect(120, top + 45, 1080, 195));
-      PlaceBox(frame, boxes[row], TwipRect(1200, top, row == 0 ? 855 : 1215, 285));
-    }
-    auto* pick = PlaceButton(frame, point.pickButton, "",
-                             "Select this point from the Coordinate File above.",
-                             TwipRect(2535 - 255 - 60, 30, 255, 255));
-    pick->setText(QString(QChar(kPickArrow)));
+  for (const char* target : {"rFileName", "loadedFiles", "btnAdd", "oFileName"}) {
+    findChild<QWidget*>(Name(target))->setAcceptDrops(true);
   }
-  PlaceButton(client, "compDeltas", "Calculate the Translate, Rotate, and/or Scale Factors",
-              "Compute the conversion factors based on the Points above.",
-              TwipRect(960, 4000, 3975, 325));
-  PlaceSeparator(client, 4440);
-
-  PlaceLabel(client, "lblCount", "Input File List :", TwipRect(360, 4680, 4455, 255));
-  PlaceButton(client, "btnListClr", "Clear", nullptr, TwipRect(360, 4650, 615, 255));
-  auto* list = Place<QComboBox>(client, "loadedFiles", TwipRect(360, 4920, 4335, 315));
-  list->setToolTip(QStringLiteral("Drag files here to add them to the session."));
-  list->setAcceptDrops(true);
-  PlaceButton(client, "btnAdd", "Select", "Load or Add files to the session via Windows dialog.",
-              TwipRect(4800, 4875, 735, 375))
-      ->setAcceptDrops(true);
-  PlaceSeparator(client, 5310);
-
-  auto* translate = Place<QGroupBox>(client, "Frame5", TwipRect(360, 5400, 1815, 975));
-  translate->setTitle(QStringLiteral("Translate"));
-  PlaceLabel(translate, "", "d X", TwipRect(120, 285, 360, 195));
-  PlaceBox(translate, "txtDX", TwipRect(480, 240, 1215, 285));
-  PlaceLabel(translate, "", "d Y", TwipRect(120, 645, 360, 195));
-  PlaceBox(translate, "txtDY", TwipRect(480, 600, 1215, 285));
-
-  auto* rotate = Place<QGroupBox>(client, "Frame6", TwipRect(2400, 5400, 1455, 975));
-  rotate->setTitle(QStringLiteral("Rotate"));
-  auto* angle = PlaceLabel(rotate, "", "Angle", TwipRect(735, 15, 600, 195));
-  angle->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  PlaceBox(rotate, "txtDR", TwipRect(120, 240, 1215, 285),
-           "Rotation angle, either DD.DDSSss or DD MM SS.ss");
-  auto* ignoreRotation = Place<QCheckBox>(rotate, "ignoreDR", TwipRect(120, 600, 1275, 285));
-  ignoreRotation->setToolTip(QStringLiteral("Check to skip rotation calculation."));
-
-  auto* scale = Place<QGroupBox>(client, "Frame7", TwipRect(4080, 5400, 1455, 975));
-  scale->setTitle(QStringLiteral("Scale"));
-  PlaceBox(scale, "txtDS", TwipRect(120, 240, 1215, 285));
-  auto* ignoreScale = Place<QCheckBox>(scale, "ignoreDS", TwipRect(120, 600, 1275, 285));
-  ignoreScale->setToolTip(QStringLiteral("Check to skip scale factor calculation."));
-  PlaceSeparator(client, 6480);
-
-  PlaceLabel(client, "Label16", "Output File :", TwipRect(360, 6600, 2000, 240));
-  PlaceBox(client, "oFileName", TwipRect(360, 6840, 4335, 285),
-           "Enter file that will contain the converted coordinates.")
-      ->setAcceptDrops(true);
-  PlaceButton(client, "btnGetOName", "Select", "Select the output file.",
-              TwipRect(4800, 6795, 735, 375));
-  PlaceLabel(client, "Label17", "Output File Format :", TwipRect(360, 7360, 1440, 240));
-  auto* format = Place<QComboBox>(client, "outFormat", TwipRect(1800, 7300, 2055, 315));
-  format->setEditable(true);
-  format->setInsertPolicy(QComboBox::NoInsert);
-  format->setToolTip(QStringLiteral("Select one of the standard file formats."));
-  auto* suppress = Place<QCheckBox>(client, "chkSuppress", TwipRect(4320, 7300, 1455, 375));
-  suppress->setToolTip(QStringLiteral("Do not output any value if elevations are zero or blank."));
-  PlaceSeparator(client, 7860);
-
-  PlaceButton(client, "btnHeader", "Header", nullptr, TwipRect(495, 8040, 855, 375));
-  PlaceButton(client, "btnClr", "Clear All", "Clear all fields on this form.",
-              TwipRect(1830, 8040, 855, 375));
-  PlaceButton(client, "btnCompute", "Compute", "Do the coordinate conversion as specified.",
-              TwipRect(3165, 8040, 855, 375));
-  PlaceButton(client, "btnExit", "Exit", "End the program.", TwipRect(4500, 8040, 855, 375));
-
+  findChild<QLabel*>(QStringLiteral("lblAngle"))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   // The list's Clear button lies over the start of the count caption.
   findChild<QPushButton*>(QStringLiteral("btnListClr"))->raise();
 }
@@ -316,6 +275,8 @@ void MainWindow::BuildMenus() {
   addEntry(report, "mnuRptClr", "Clear Report Contents");
   addSeparator(report, "sepFit");
   addEntry(report, "mnuFitPairs", "Fit From Control Pairs...");
+  addEntry(report, "mnuProjection", "Scale From Projection...");
+  addEntry(report, "mnuReverse", "Reverse Factors");
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
@@ -422,6 +383,11 @@ void MainWindow::ConnectCommands() {
           &MainWindow::ShowAboutBox);
   connect(findChild<QAction*>(QStringLiteral("mnuFitPairs")), &QAction::triggered, this,
           &MainWindow::ShowFitDialog);
+  connect(findChild<QPushButton*>(QStringLiteral("btnProjection")), &QPushButton::clicked, this,
+          &MainWindow::ShowProjectionDialog);
+  pressOnTrigger("mnuProjection", "btnProjection");
+  connect(findChild<QAction*>(QStringLiteral("mnuReverse")), &QAction::triggered, this,
+          [this] { Handle([this] { ReverseFactors(session_, form_, prompter_); }); });
   // "Clear All" forgets the pairs of the fit last used, as it forgets the control points.
   connect(findChild<QPushButton*>(QStringLiteral("btnClr")), &QPushButton::clicked, this,
           [this] { Report().SetFitPairs({}); });
@@ -433,13 +399,14 @@ void MainWindow::ConnectCommands() {
 }
 
 void MainWindow::SetTabOrder() {
-  const std::array<const char*, 36> order = {
-      "rFileName",  "btnGetRName", "SPPN",        "SPPX",     "SPPY",       "btnSPP",
-      "SRPN",       "SRPX",        "SRPY",        "btnSRP",   "DPPN",       "DPPX",
-      "DPPY",       "btnDPP",      "DRPN",        "DRPX",     "DRPY",       "btnDRP",
-      "compDeltas", "btnListClr",  "loadedFiles", "btnAdd",   "txtDX",      "txtDY",
-      "txtDR",      "ignoreDR",    "txtDS",       "ignoreDS", "oFileName",  "btnGetOName",
-      "outFormat",  "chkSuppress", "btnHeader",   "btnClr",   "btnCompute", "btnExit"};
+  const std::array<const char*, 38> order = {
+      "rFileName",  "btnGetRName", "SPPN",        "SPPX",        "SPPY",      "btnSPP",
+      "SRPN",       "SRPX",        "SRPY",        "btnSRP",      "DPPN",      "DPPX",
+      "DPPY",       "btnDPP",      "DRPN",        "DRPX",        "DRPY",      "btnDRP",
+      "compDeltas", "btnListClr",  "loadedFiles", "btnAdd",      "txtDX",     "txtDY",
+      "txtDZ",      "txtDR",       "ignoreDR",    "txtDS",       "ignoreDS",  "btnProjection",
+      "oFileName",  "btnGetOName", "outFormat",   "chkSuppress", "btnHeader", "btnClr",
+      "btnCompute", "btnExit"};
   QWidget* previous = nullptr;
   for (const char* name : order) {
     auto* widget = findChild<QWidget*>(Name(name));
@@ -593,6 +560,12 @@ void MainWindow::ShowHeaderDialog() {
 void MainWindow::ShowAboutBox() {
   AboutDialog about(prompter_, this);
   about.exec();
+}
+
+void MainWindow::ShowProjectionDialog() {
+  ProjectionScaleDialog dialog(session_, form_, prompter_, this);
+  connect(&dialog, &ProjectionScaleDialog::ScaleUsed, this, &MainWindow::ShowForm);
+  dialog.exec();
 }
 
 void MainWindow::ShowFitDialog() {

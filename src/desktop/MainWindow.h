@@ -52,6 +52,7 @@ class MainWindow : public QMainWindow {
   void ShowHeaderDialog();
   void ShowAboutBox();
   void ShowFitDialog();
+  void ShowProjectionDialog();
 
   Session& session_;
   MainForm& form_;

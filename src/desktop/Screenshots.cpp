@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <cstdio>
 #include <optional>
@@ -15,6 +16,7 @@
 #include "desktop/CommonView.h"
 #include "desktop/FitDialog.h"
 #include "desktop/MainWindow.h"
+#include "desktop/ProjectionScaleDialog.h"
 #include "desktop/ReportWindow.h"
 #include "engine/text/NumberText.h"
 #include "engine/text/TextColumns.h"
@@ -22,6 +24,8 @@
 namespace velkora {
 
 namespace {
+
+const QString kProjectionPicture = QStringLiteral("projection-dialog.png");
 
 // Screenshots run unattended: messages go to stderr, questions are answered Yes and file
 // dialogs are cancelled.
@@ -87,6 +91,23 @@ void FillSampleConversion(Session& session, MainForm& form, Prompter& prompter,
   form.outFormat.text = form.outFormat.items.front();
 }
 
+// Read as North Carolina state plane feet, the sample file's coordinates lie south-west of
+// Charlotte: the dialog computes the factors there, as a user would type them.
+bool GrabProjectionDialog(Session& session, MainForm& form, Prompter& prompter, QWidget& window,
+                          const QString& path) {
+  ProjectionScaleDialog dialog(session, form, prompter, &window);
+  for (auto [box, text] : {std::pair{"txtCrs", "EPSG:2264"}, std::pair{"txtElevation", "245"},
+                           std::pair{"txtGeoid", "-102.5"}}) {
+    dialog.findChild<QLineEdit*>(QString::fromLatin1(box))->setText(QString::fromLatin1(text));
+  }
+  dialog.show();
+  dialog.findChild<QPushButton*>(QStringLiteral("btnComputeScale"))->click();
+  QApplication::processEvents();
+  const bool saved = dialog.grab().save(path);
+  dialog.hide();
+  return saved;
+}
+
 }  // namespace
 
 int TakeScreenshots(const QString& folder, const std::vector<std::string>& fileNames) {
@@ -114,10 +135,12 @@ int TakeScreenshots(const QString& folder, const std::vector<std::string>& fileN
   QApplication::processEvents();
   const bool fitSaved = fit.grab().save(images.filePath(QStringLiteral("fit-dialog.png")));
   fit.hide();
+  const bool projectionSaved =
+      GrabProjectionDialog(session, form, prompter, window, images.filePath(kProjectionPicture));
   GrabbingRunView view(window.Report(), images.filePath(QStringLiteral("report-window.png")));
   RunConversion(session, form, prompter, view);
   QFile::remove(output);
-  return view.saved() && fitSaved ? 0 : 1;
+  return view.saved() && fitSaved && projectionSaved ? 0 : 1;
 }
 
 }  // namespace velkora

@@ -46,7 +46,7 @@ constexpr const char* kUsage =
     "  --help                    print this help and exit\n"
     "  --version                 print the program's version and exit\n"
     "  --screenshot DIR FILE...  convert FILE... as a sample job offscreen and save the\n"
-    "                            pictures main-window.png and report-window.png in DIR\n"
+    "                            pictures of its windows (main-window.png ...) in DIR\n"
     "\n"
     "Qt's own options, such as -platform offscreen, are accepted too.\n"
     "Conversions without a window: velkora-cli --help.\n";

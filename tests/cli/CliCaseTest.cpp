@@ -1,6 +1,6 @@
-// Runs every velkora-cli case of tests/cases/cli/*.case: the files a case sets up, the command
-// line, then the exit code, both streams and the files left behind, all byte for byte. A
-// stream a case says nothing of must stay empty; no temporary output file may be left over.
+// Runs every velkora-cli case of tests/cases/cli/*.case: the files a case sets up, its command
+// lines in order, then the exit code, both streams and the files left behind, all byte for
+// byte. A stream a case says nothing of must stay empty; no temporary file may be left over.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -48,19 +48,30 @@ TEST_P(CliCase, EndsAsExpected) {
   std::vector<std::string> environment = {
       "SOURCE_DATE_EPOCH=0", "HOME=" + (folder.Scratch() / "home").string(),
       "XDG_CONFIG_HOME=" + (folder.Scratch() / "home" / ".config").string()};
-  std::vector<std::string> args;
+  std::vector<std::vector<std::string>> commandLines;
   for (const Directive& directive : test.directives) {
     const std::string& word = directive.tokens[0];
     if (word == "args") {
-      args.assign(directive.tokens.begin() + 1, directive.tokens.end());
+      commandLines.emplace_back(directive.tokens.begin() + 1, directive.tokens.end());
     } else if (word == "env") {
       environment.push_back(directive.Arg(1));
     } else if (SetUpFile(directive, folder.Work(), written) == SetUp::kSkip) {
       GTEST_SKIP() << "needs what this machine does not give: line " << directive.line;
     }
   }
-  const ProgramRun run =
-      RunProgram(folder.Program().string(), args, folder.Work(), environment, folder.Scratch());
+  // Each command line runs in turn; every one but the last must succeed. The streams are
+  // those of all the runs, one after the other.
+  ProgramRun run;
+  for (std::size_t i = 0; i < commandLines.size(); ++i) {
+    const ProgramRun step = RunProgram(folder.Program().string(), commandLines[i], folder.Work(),
+                                       environment, folder.Scratch());
+    if (i + 1 < commandLines.size()) {
+      EXPECT_EQ(step.exitCode, 0) << "command line " << i + 1 << ": " << step.err;
+    }
+    run.out += step.out;
+    run.err += step.err;
+    run.exitCode = step.exitCode;
+  }
 
   int exitCode = 0;
   std::string out, err;

@@ -9,6 +9,7 @@
 #include "desktop/AboutDialog.h"
 #include "desktop/HeaderDialog.h"
 #include "desktop/PointBrowserDialog.h"
+#include "desktop/ProjectionScaleDialog.h"
 #include "desktop/ReportWindow.h"
 #include "desktop/WindowFixture.h"
 
@@ -56,6 +57,7 @@ using TextFitTest = WindowFixture;
 TEST_F(TextFitTest, EveryWindowShowsItsCaptionsWhole) {
   HeaderDialog header(session, prompter, window.get());
   AboutDialog about(prompter, window.get());
+  ProjectionScaleDialog projection(session, form, prompter, window.get());
   struct Row {
     const char* window;
     QWidget* widget;
@@ -64,6 +66,7 @@ TEST_F(TextFitTest, EveryWindowShowsItsCaptionsWhole) {
       {"main window", window.get()},
       {"header dialog", &header},
       {"About box", &about},
+      {"projection dialog", &projection},
       {"point browser", &window->Browser()},
       {"report window", &window->Report()},
   };

@@ -6,6 +6,10 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <sstream>
 #include <vector>
 
 #include "support/Files.h"
@@ -27,6 +31,52 @@ void Write(const fs::path& folder, const std::string& name, const std::string& b
   fs::create_directories((folder / name).parent_path());
   written[name] = bytes;
   WriteWhole(folder / name, bytes);
+}
+
+// The tokens of a line, cut at commas and blanks; empty ones are left out.
+std::vector<std::string> Tokens(const std::string& line) {
+  std::vector<std::string> tokens;
+  std::string token;
+  for (const char c : line + ' ') {
+    if (c == ',' || c == ' ' || c == '\r') {
+      if (!token.empty()) {
+        tokens.push_back(token);
+      }
+      token.clear();
+    } else {
+      token += c;
+    }
+  }
+  return tokens;
+}
+
+std::optional<double> WholeNumber(const std::string& token) {
+  double value = 0;
+  const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), value);
+  return error == std::errc() && end == token.data() + token.size() ? std::optional(value)
+                                                                    : std::nullopt;
+}
+
+// Two files hold the same lines, token for token, except that numbers may differ by up to
+// `tolerance`: a round trip through a coarser rounding.
+void ExpectClose(const std::string& actual, const std::string& expected, double tolerance) {
+  std::istringstream actualLines(actual), expectedLines(expected);
+  std::string a, e;
+  int line = 1;
+  for (; std::getline(expectedLines, e); ++line) {
+    ASSERT_TRUE(std::getline(actualLines, a)) << "missing line " << line << ": " << e;
+    const std::vector<std::string> got = Tokens(a), want = Tokens(e);
+    ASSERT_EQ(got.size(), want.size()) << "line " << line << ": " << a;
+    for (std::size_t i = 0; i < want.size(); ++i) {
+      const std::optional<double> x = WholeNumber(got[i]), y = WholeNumber(want[i]);
+      if (x && y) {
+        EXPECT_LE(std::fabs(*x - *y), tolerance * (1 + 1e-9)) << "line " << line << ": " << a;
+      } else {
+        EXPECT_EQ(got[i], want[i]) << "line " << line;
+      }
+    }
+  }
+  EXPECT_FALSE(std::getline(actualLines, a)) << "extra line " << line << ": " << a;
 }
 
 }  // namespace
@@ -86,6 +136,9 @@ bool CheckFile(const Directive& directive, const fs::path& folder, const Written
     EXPECT_EQ(ReadWhole(folder / name), ExpectedBytes(directive)) << name;
   } else if (word == "absent") {
     EXPECT_FALSE(fs::exists(fs::symlink_status(folder / name))) << name;
+  } else if (word == "close") {
+    ExpectClose(ReadWhole(folder / name), ReadWhole(folder / directive.Arg(2)),
+                std::stod(directive.Arg(3)));
   } else if (word == "symlink") {
     EXPECT_TRUE(fs::is_symlink(folder / name)) << name;
   } else if (word == "unchanged") {

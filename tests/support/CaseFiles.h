@@ -31,7 +31,8 @@ bool IsSetUp(const Directive& directive);
 // The directive's block, or the bytes of the file under tests/data named after a "=" token.
 std::string ExpectedBytes(const Directive& directive);
 
-// output NAME, absent NAME, unchanged NAME, symlink NAME: checked with gtest; false for any other
+// output NAME, absent NAME, unchanged NAME, symlink NAME, and close NAME OTHER TOLERANCE (the
+// same lines token for token, numbers within TOLERANCE): checked with gtest; false for any other
 // directive.
 bool CheckFile(const Directive& directive, const std::filesystem::path& folder,
                const WrittenFiles& written);

@@ -39,6 +39,7 @@ FileConversion ConvertFile(PointReader& reader, const TransformFactors& factors,
 
   const InputLayout source = reader.Layout().layout;
   const bool keepsComments = sink.KeepsCommentsOf(source);
+  const bool shiftsElevations = factors.deltaZ != 0;
   bool outOfRange = false;
   for (ReadItem item; (item = reader.Next()) != ReadItem::kEnd;) {
     if (item == ReadItem::kComment) {
@@ -51,6 +52,9 @@ FileConversion ConvertFile(PointReader& reader, const TransformFactors& factors,
     const MovedPoint moved = factors.Apply(point.x, point.y);
     point.newX = moved.x;
     point.newY = moved.y;
+    if (shiftsElevations) {
+      point.elev = ShiftElevation(point.elev, factors.deltaZ);
+    }
     if (!IsWritablePoint(point)) {
       outOfRange = true;
       result.outOfRangePoint = point.pointNum;

@@ -6,6 +6,7 @@
 
 #include "engine/text/NumberText.h"
 #include "engine/text/TextColumns.h"
+#include "engine/transform/TransformFactors.h"
 
 namespace velkora {
 namespace {
@@ -17,6 +18,8 @@ constexpr std::size_t kYColumn = 46;
 constexpr std::size_t kYWidthPlus = 10;  // code 7 lines carry their feature code from column 56
 constexpr std::size_t kYWidth = 11;
 constexpr std::size_t kKeptYColumn = 56;
+constexpr std::size_t kElevationColumn = 58;  // to 65, as the reader takes the elevation
+constexpr std::size_t kLastElevationColumn = 65;
 
 // Northings above this no longer fit columns 46-55 and are written unpadded.
 constexpr double kLargestPaddedNorthing = 999999.995;
@@ -113,7 +116,46 @@ class EightyColumnWriter : public PointWriter {
       }
     }
     OverwriteColumns(line_, kYColumn, field_);
+    if (settings_.deltaZ != 0) {
+      ShiftElevationText();
+    }
     out += line_;
+  }
+
+  // The elevation text of columns 58-65 replaced by the shifted elevation with as many
+  // decimals, ending in the same column; it takes more columns to the left only when it needs
+  // them, up to column 58, so that a plus line's feature code in columns 56-59 stays. A text
+  // reading 0 is no elevation and stays as it was.
+  void ShiftElevationText() {
+    const std::string_view field = Columns(line_, kElevationColumn, kLastElevationColumn);
+    const double elevation = ReadNumber(field);
+    if (elevation == 0) {
+      return;
+    }
+    const std::size_t first = field.find_first_not_of(' ');
+    const std::size_t last = field.find_last_not_of(' ');
+    const std::string_view old = field.substr(first, last - first + 1);
+    field_.clear();
+    AppendRounded(field_, ShiftElevation(elevation, settings_.deltaZ), DecimalsOf(old));
+    const std::size_t width = std::clamp(field_.size(), old.size(), last + 1);
+    const std::string text = PadLeft(field_, width);
+    OverwriteColumns(line_, kElevationColumn + last + 1 - width, text);
+  }
+
+  // The digits after the point of a number's text; at most 6, as many as can be written.
+  static std::uint8_t DecimalsOf(std::string_view number) {
+    const std::size_t point = number.find('.');
+    if (point == std::string_view::npos) {
+      return 0;
+    }
+    std::uint8_t decimals = 0;
+    for (std::size_t i = point + 1; i < number.size() && decimals < 6; ++i) {
+      if (number[i] < '0' || number[i] > '9') {
+        break;
+      }
+      ++decimals;
+    }
+    return decimals;
   }
 
   std::string line_;

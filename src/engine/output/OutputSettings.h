@@ -1,5 +1,5 @@
-// How a run writes its points: the layout, the Geopak description separator, the decimals and
-// whether zero elevations are left out.
+// How a run writes its points: the layout, the Geopak description separator, the decimals,
+// whether zero elevations are left out and the run's vertical shift.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +14,9 @@ struct OutputSettings {
   char delimiter = ';';  // between feature and description in "Geopak Delimited"
   std::uint8_t decimals = kOutputDecimals;
   bool suppressZeroElevations = true;
+  // The run's vertical shift, for the records a writer copies from their source (SDMS to SDMS,
+  // 80-column to 80-column): their elevation texts are shifted too.
+  double deltaZ = 0;
 };
 
 }  // namespace velkora

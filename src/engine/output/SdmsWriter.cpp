@@ -4,6 +4,8 @@
 #include <string_view>
 
 #include "engine/text/NumberText.h"
+#include "engine/text/TextColumns.h"
+#include "engine/transform/TransformFactors.h"
 
 namespace velkora {
 namespace {
@@ -46,10 +48,23 @@ class SdmsWriter : public PointWriter {
         AppendCoordinateLine(lines, "XC:", point.newX);
       } else if (tag == "YC:" || tag == "YY:") {
         AppendCoordinateLine(lines, "YC:", point.newY);
+      } else if (const double elevation = ElevationOf(item); elevation != 0) {
+        AppendCoordinateLine(lines, tag, ShiftElevation(elevation, settings_.deltaZ));
       } else {
         AppendTextLine(lines, item, "");
       }
     }
+  }
+
+  // Under a vertical shift, the value of an elevation item as the reader takes one (code "ZC"
+  // or "ZZ", value from column 4): each is shifted on its own, so that the record reads back
+  // to the shifted elevation by the reader's own rules. 0 otherwise, which keeps the item.
+  double ElevationOf(std::string_view item) const {
+    const std::string_view code = Left(item, 2);
+    if (settings_.deltaZ == 0 || (code != "ZC" && code != "ZZ")) {
+      return 0;
+    }
+    return ReadNumber(ColumnsFrom(item, 4));
   }
 
   void BuildRecord(const PointRecord& point, std::string& lines) const {

@@ -22,6 +22,7 @@ struct RunSummary {
   HeaderInfo header;
   ControlPointTexts controlPoints;  // as the boxes held them
   TransformFactors factors;
+  std::string projectionBlock;  // on the projection whose scale the run uses, or empty
   std::string fitTable;  // the residual table of the fit whose factors the run uses, or empty
   std::vector<FilePointCount> inputs;  // the files converted, in order
   FilePointCount output;

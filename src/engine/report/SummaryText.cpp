@@ -185,18 +185,12 @@ void AppendCalculationBlock(std::string& report, const TransformFactors& factors
     AppendLine(report, "  Y Coordinate = Source Y Coord.  " +
                            SignedAmount(factors.deltaY, kControlDecimals));
   }
+  if (factors.deltaZ != 0) {
+    AppendLine(report, "  Z Coordinate = Source Z Coord.  " +
+                           SignedAmount(factors.deltaZ, kControlDecimals));
+  }
   if (factors.doRotate) {
-    const AngleText angle = FormatAngle(factors.rotationAngle);
-    std::string line = "  Rotate Angle = Source Direction ";
-    line += Left(angle.display, 1);
-    line += ' ';
-    line += GeneralForm(std::fabs(ReadNumber(angle.degrees)));
-    line += '^';
-    line += Right("0" + angle.minutes, 2);
-    line += '\'';
-    line += Right("0" + angle.seconds, 5);
-    line += '"';
-    AppendLine(report, line);
+    AppendLine(report, "  Rotate Angle = Source Direction " + ReportAngle(factors.rotationAngle));
   }
   if (factors.doScale) {
     AppendLine(report, "  Scale Factor = Source Distance  * " + GeneralForm(factors.scaleFactor));
@@ -268,6 +262,7 @@ std::string SummaryText(const RunSummary& run) {
     AppendControlTable(report, run.controlPoints);
   }
   AppendCalculationBlock(report, run.factors);
+  report += run.projectionBlock;
   report += run.fitTable;
   AppendLine(report, "");
   AppendLine(report, "Input File List");

@@ -15,8 +15,8 @@ namespace velkora {
 std::string ReportDate();
 
 // The run's text: the title line, the header block, the datum line, the control-point table
-// (when the run has a pivot), the calculation block, the fit's residual table, the input files
-// and the output file.
+// (when the run has a pivot), the calculation block, the projection block and the fit's
+// residual table (each when the run uses them), the input files and the output file.
 std::string SummaryText(const RunSummary& run);
 
 // Adds the run to the report, after a form feed when the report already holds a run.

@@ -116,4 +116,19 @@ AngleText FormatAngle(double angle) {
   return text;
 }
 
+std::string ReportAngle(double angle) {
+  const AngleText parts = FormatAngle(angle);
+  std::string text(Left(parts.display, 1));
+  text += ' ';
+  text += GeneralForm(std::fabs(ReadNumber(parts.degrees)));
+  text += '^';
+  text += LastTwoWithZero(parts.minutes);
+  text += '\'';
+  std::string seconds(1, '0');
+  seconds += parts.seconds;
+  text += Right(seconds, 5);
+  text += '"';
+  return text;
+}
+
 }  // namespace velkora

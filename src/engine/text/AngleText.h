@@ -31,4 +31,8 @@ struct AngleText {
 
 AngleText FormatAngle(double angle);
 
+// An angle as the report prints it: sign, blank, degrees, minutes and seconds to hundredths,
+// "+ 12^30'00.00\"".
+std::string ReportAngle(double angle);
+
 }  // namespace velkora

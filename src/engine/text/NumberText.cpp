@@ -2,6 +2,7 @@
 // program's rounding.
 #include "engine/text/NumberText.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
@@ -539,6 +540,20 @@ void AppendRounded(std::string& out, double value, std::uint8_t places) {
 std::string FormatRounded(double value, std::uint8_t places) {
   std::string out;
   AppendRounded(out, value, places);
+  return out;
+}
+
+std::string FixedForm(double value, int places) {
+  if (!std::isfinite(value)) {
+    return GeneralForm(value);
+  }
+  std::array<char, 352> text{};  // 309 whole digits, sign, point and 17 decimals
+  const auto result = std::to_chars(text.data(), text.data() + text.size(), value,
+                                    std::chars_format::fixed, std::clamp(places, 0, 17));
+  std::string out(text.data(), result.ptr);
+  if (out.front() == '-' && out.find_first_not_of("-0.") == std::string::npos) {
+    out.erase(0, 1);
+  }
   return out;
 }
 

@@ -45,4 +45,9 @@ std::string FormatRounded(double value, std::uint8_t places);
 // Appends FormatRounded(value, places) to out; the writers' fast path.
 void AppendRounded(std::string& out, double value, std::uint8_t places);
 
+// value with exactly `places` decimals (0 to 17), correctly rounded from the 64-bit float,
+// never "-0.0"; for figures that need more decimals than a coordinate, such as scale factors
+// and latitudes. A value that is not finite is written in the general form.
+std::string FixedForm(double value, int places);
+
 }  // namespace velkora

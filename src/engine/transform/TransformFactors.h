@@ -1,5 +1,6 @@
 // The transformation of a run: a shift, a rotation about the source pivot and a scale about it,
-// applied to one point at a time; and the azimuth and distance between two points.
+// and a vertical shift, applied to one point at a time; and the azimuth and distance between
+// two points.
 #pragma once
 
 namespace velkora {
@@ -29,11 +30,18 @@ struct TransformFactors {
   bool doTranslate = false;
   bool doRotate = false;
   bool doScale = false;
+  double deltaZ = 0;  // added to every elevation that is written: see ShiftElevation
 
   // Where the point (x, y) goes. With a rotation or a scale the point is carried by its
   // azimuth and distance from the source pivot to the destination pivot, which brings in the
   // shift; otherwise it is only shifted.
   MovedPoint Apply(double x, double y) const;
 };
+
+// An elevation moved by a vertical shift. Readers give 0 for a missing elevation and the
+// writers leave 0 out, so 0 stays 0: a point without an elevation does not gain one.
+inline double ShiftElevation(double elevation, double deltaZ) {
+  return elevation == 0 ? 0 : elevation + deltaZ;
+}
 
 }  // namespace velkora
