@@ -23,8 +23,10 @@
 #include "app/InputFileList.h"
 #include "app/MainFormCommands.h"
 #include "app/OutputSelection.h"
+#include "app/ProjectionScaleCommands.h"
 #include "app/ReferenceFile.h"
 #include "app/ReportCommands.h"
+#include "app/ReverseFactors.h"
 #include "app/RunPreview.h"
 #include "app/Startup.h"
 #include "engine/text/NumberText.h"
@@ -123,6 +125,8 @@ class FormCase {
                                                  : ListKey::kOther);
     } else if (word == "fit") {
       Fit(d.Content());
+    } else if (word == "projection") {
+      UseScaleFromProjection(d);
     } else {
       return false;
     }
@@ -271,6 +275,7 @@ class FormCase {
         {"btnClr", [&] { ClearAll(session_, form_); }},
         {"btnListClr", [&] { ResetFileList(session_, form_); }},
         {"mnuRptClr", [&] { ClearReport(session_, form_); }},
+        {"mnuReverse", [&] { ReverseFactors(session_, form_, prompter_); }},
         {"btnSave", [&] { SaveReport(session_, prompter_); }},
         {"btnCompute", [&] { Compute(); }},
     };
@@ -326,6 +331,22 @@ class FormCase {
     }
     UseFitFactors(session_, form_, pairs.pairs, *fit.fit);
     fitPairs_ = pairs.pairs;
+  }
+
+  // projection CRS ELEVATION GEOID grid-to-ground|ground-to-grid: the scale dialog at the
+  // source pivot, its scale used; a scale that cannot be computed is a message titled
+  // "projection".
+  void UseScaleFromProjection(const Directive& d) {
+    const ProjectionScaleResult result =
+        ComputeScaleFromProjection({d.Arg(1), form_.SPPX.text, form_.SPPY.text, d.Arg(2), d.Arg(3),
+                                    d.Arg(4) == "ground-to-grid" ? GridDirection::kGroundToGrid
+                                                                 : GridDirection::kGridToGround});
+    if (!result.use) {
+      prompter_.ShowMessage(
+          {result.error, MessageIcon::kExclamation, MessageButtons::kOk, "projection"});
+      return;
+    }
+    UseProjectionScale(session_, form_, *result.use);
   }
 
   // preview [LIMIT] [cancel-at N]: the last run read again, its points (up to 20) and its
