@@ -7,7 +7,6 @@
 
 #include <csignal>
 
-#include <deque>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -71,6 +70,7 @@ std::string Dated(const std::string& text) {
   return at == std::string::npos ? text
                                  : text.substr(0, at) + TodayAsMmddyy() + text.substr(at + 6);
 }
+
 // The main window's model and everything a case does to it.
 class FormCase {
  public:
