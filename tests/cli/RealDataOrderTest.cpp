@@ -2,13 +2,14 @@
 // land when the test itself has written them X first and they are read in the usual order.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sstream>
 #include <string>
+#include <vector>
 
-#include "cli/CliProcess.h"
+#include "support/Files.h"
+#include "support/RunProgram.h"
 
-namespace velkora::cli_test {
+namespace velkora::testing {
 namespace {
 
 namespace fs = std::filesystem;
@@ -29,15 +30,15 @@ std::string EastingFirst(const std::string& northingFirst) {
 }
 
 TEST(RealDataOrder, NorthingFirstLandsWhereEastingFirstLands) {
-  const fs::path folder = fs::path(VELKORA_REAL_DATA_DIR) / "delimited";
-  if (!fs::exists(folder)) {
-    GTEST_SKIP() << "no real data at " << folder;
-  }
-  for (const char* name : {"bezitopo_topo0_pnezd.asc", "rtoony_250729-TOPO_pnezd_quoted.txt"}) {
+  for (const char* name :
+       {"delimited/bezitopo_topo0_pnezd.asc", "delimited/rtoony_250729-TOPO_pnezd_quoted.txt"}) {
     SCOPED_TRACE(name);
-    ScratchFolder scratch;
-    fs::copy_file(folder / name, scratch.Path() / "pnezd.txt");
-    WriteWhole(scratch.Path() / "penzd.txt", EastingFirst(ReadWhole(folder / name)));
+    if (!fs::exists(RealDataPath(name))) {
+      GTEST_SKIP() << "no real data at " << RealDataPath(name);
+    }
+    ScratchFolder folder;
+    WriteWhole(folder / "pnezd.txt", ReadWhole(RealDataPath(name)));
+    WriteWhole(folder / "penzd.txt", EastingFirst(ReadWhole(RealDataPath(name))));
     const std::vector<std::string> move = {
         "-f",   "0",      "--source-pivot", "1455000,538500", "--dx",    "-1250.5",
         "--dy", "310.25", "--angle",        "-1 12 30.5",     "--scale", "0.99996"};
@@ -47,16 +48,19 @@ TEST(RealDataOrder, NorthingFirstLandsWhereEastingFirstLands) {
     std::vector<std::string> easting = {"convert", "-o", "from-penzd.txt", "penzd.txt"};
     northing.insert(northing.end(), move.begin(), move.end());
     easting.insert(easting.end(), move.begin(), move.end());
+    const std::vector<std::string> environment = {"HOME=" + folder.Path().string(),
+                                                  "XDG_CONFIG_HOME=" + folder.Path().string()};
 
-    const CliOutcome fromNorthing = RunCli(northing, scratch.Path());
-    const CliOutcome fromEasting = RunCli(easting, scratch.Path());
-    EXPECT_EQ(fromNorthing.exitCode, 0) << fromNorthing.err;
-    EXPECT_EQ(fromEasting.exitCode, 0) << fromEasting.err;
-    const std::string converted = ReadWhole(scratch.Path() / "from-pnezd.txt");
+    for (const std::vector<std::string>& args : {northing, easting}) {
+      const ProgramRun run =
+          RunProgram(VELKORA_CLI_PATH, args, folder.Path(), environment, folder.Path());
+      EXPECT_EQ(run.exitCode, 0) << run.err;
+    }
+    const std::string converted = ReadWhole(folder / "from-pnezd.txt");
     EXPECT_GT(converted.size(), 50000u);
-    EXPECT_EQ(converted, ReadWhole(scratch.Path() / "from-penzd.txt"));
+    EXPECT_EQ(converted, ReadWhole(folder / "from-penzd.txt"));
   }
 }
 
 }  // namespace
-}  // namespace velkora::cli_test
+}  // namespace velkora::testing

@@ -99,6 +99,25 @@ bool Directive::Has(std::string_view token) const {
   return std::find(tokens.begin(), tokens.end(), token) != tokens.end();
 }
 
+std::string Directive::Repeated(std::string_view text) const {
+  const auto times = std::find(tokens.begin(), tokens.end(), "times");
+  long long count =
+      times == tokens.end() || times + 1 == tokens.end() ? 1 : std::stoll(*(times + 1));
+  std::string repeated;
+  for (; count > 0; --count) {
+    repeated += text;
+  }
+  return repeated;
+}
+
+std::string Directive::Content() const {
+  return Repeated(block.value_or(""));
+}
+
+std::string Directive::Arg(std::size_t index) const {
+  return index < tokens.size() ? tokens[index] : std::string();
+}
+
 std::vector<Case> ReadCases(const std::filesystem::path& file) {
   std::vector<Case> cases;
   const std::string text = ReadWhole(file);
@@ -180,6 +199,15 @@ std::string TestName(std::string_view name) {
     out += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
   }
   return out;
+}
+
+}  // namespace velkora::testing
+
+namespace velkora::testing {
+
+std::string CaseTestName(const ::testing::TestParamInfo<Case>& info) {
+  const std::string& where = info.param.where;
+  return TestName(where.substr(0, where.find('.')) + "_" + info.param.name);
 }
 
 }  // namespace velkora::testing

@@ -21,9 +21,9 @@ enum class ConversionOutcome {
   kConverted,
   kCancelled,   // the progress report asked to stop
   kOutOfRange,  // a point converts to a coordinate that cannot be written
-  kTooWide,     // a field of a point is wider than the output layout's columns
   kReadFailed,
   kWriteFailed,
+  kTooWide,  // a field of a point is wider than the output layout's columns
 };
 
 struct FileConversion {

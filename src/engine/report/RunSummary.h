@@ -18,7 +18,7 @@ namespace velkora {
 struct FilePointCount {
   std::string path;
   std::int64_t points = 0;
-  std::optional<ColumnOrder> headerOrder;  // the order the file's header line named
+  std::optional<ColumnOrder> headerOrder = std::nullopt;  // the order its header line named
 };
 
 struct RunSummary {
