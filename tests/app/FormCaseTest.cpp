@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ColumnOrderChoice.h"
 #include "app/ControlPointPick.h"
 #include "app/ConversionRun.h"
 #include "app/FactorCommands.h"
@@ -100,6 +101,14 @@ class FormCase {
       form_.outFormat.text = entry < 0 ? "" : kOutputFormatNames[static_cast<std::size_t>(entry)];
     } else if (word == "menu") {
       SelectOutputFormat(form_, std::stoul(d.Arg(1)));
+    } else if (word == "order") {
+      if (d.Arg(1) == "inOrder") {
+        SelectInputOrder(session_, form_, prompter_, std::stoul(d.Arg(2)));
+      } else {
+        SelectOutputOrder(form_, std::stoul(d.Arg(2)));
+      }
+    } else if (word == "exit") {
+      exits_ = MayExit(session_, prompter_) ? "yes" : "no";
     } else if (word == "answer") {
       prompter_.yesNoAnswers.push_back(d.Arg(1) == "yes" ? MessageAnswer::kYes
                                                          : MessageAnswer::kNo);
@@ -151,6 +160,8 @@ class FormCase {
       EXPECT_EQ(NextDialog(), d.Arg(1) + " | " + d.Arg(2) + " | " + d.Arg(3));
     } else if (word == "result") {
       EXPECT_EQ(result_, d.Arg(1));
+    } else if (word == "exits") {
+      EXPECT_EQ(exits_, d.Arg(1));
     } else if (word == "report") {
       EXPECT_EQ(session_.reportText, ExpectedBytes(d));
     } else if (word == "shown") {
@@ -271,7 +282,7 @@ class FormCase {
         {"btnAdd", [&] { AddFileByDialog(session_, form_, prompter_); }},
         {"btnGetRName", [&] { SelectReferenceFile(session_, form_, prompter_); }},
         {"btnGetOName", [&] { SelectOutputFileByDialog(form_, prompter_); }},
-        {"compDeltas", [&] { ComputeFactors(form_); }},
+        {"compDeltas", [&] { ComputeFactors(form_, prompter_); }},
         {"btnClr", [&] { ClearAll(session_, form_); }},
         {"btnListClr", [&] { ResetFileList(session_, form_); }},
         {"mnuRptClr", [&] { ClearReport(session_, form_); }},
@@ -383,6 +394,7 @@ class FormCase {
   RecordingView view_;
   std::vector<ControlPair> fitPairs_;
   std::string result_;
+  std::string exits_;  // what the last Exit did: "yes" when the program may end
   rlim_t fileSizeLimit_ = 0;
   std::size_t messagesSeen_ = 0;
   std::size_t dialogsSeen_ = 0;

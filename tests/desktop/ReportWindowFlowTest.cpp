@@ -100,6 +100,26 @@ TEST_F(ReportWindowFlow, RunsAreShownSavedClearedAndPrinted) {
   }
 }
 
+// Exit (and Esc, which presses it) closes the window: an unprinted run is asked about, and a
+// printed one lets the program end at once.
+TEST_F(ReportWindowFlow, ExitAsksBeforeAnUnprintedReportIsLost) {
+  SetUpRun(DataPath("comma-delimited.txt").string());
+  Type("txtDX", "100");
+  Compute([](QWidget*) {});
+  Find<QPushButton>("btnExit")->click();
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].title, "Exit Velkora");
+  EXPECT_TRUE(window->isVisible());
+
+  QPrinter printer;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(Path("report.pdf")));
+  window->Report().PrintTo(printer, 1);
+  Find<QPushButton>("btnExit")->click();
+  EXPECT_EQ(prompter.messages.size(), 1u);
+  EXPECT_FALSE(window->isVisible());
+}
+
 // The preview draws the destination control points and the pairs of the fit last used; after
 // Clear All it draws what a run without any control draws: the legend alone.
 TEST_F(ReportWindowFlow, PreviewDrawsTheRunAndForgetsTheFitOnClearAll) {

@@ -87,8 +87,8 @@ Conversion ConversionOf(const Directive& directive) {
 }
 
 const char* OutcomeName(ConversionOutcome outcome) {
-  static const char* const kNames[] = {"converted", "cancelled", "out-of-range", "read-failed",
-                                       "write-failed"};
+  static const char* const kNames[] = {"converted",   "cancelled",    "out-of-range",
+                                       "read-failed", "write-failed", "too-wide"};
   return kNames[static_cast<int>(outcome)];
 }
 

@@ -1,8 +1,11 @@
 // Comma-delimited and Geopak-delimited readers.
 #include "engine/input/DelimitedReaders.h"
 
+#include <utility>
+
 #include "engine/input/LinePointReader.h"
 #include "engine/text/NumberText.h"
+#include "engine/text/QuotedFields.h"
 #include "engine/text/TextColumns.h"
 
 namespace velkora {
@@ -35,14 +38,30 @@ double TakeNumberUpToComma(std::string_view& rest) {
   return ReadNumber(TakeUpToComma(rest));
 }
 
-void TakeCommaDelimitedFields(std::string_view line, PointRecord& point) {
+// The next field of `rest`: a quoted field unquoted into `unquoted`, any other the text before
+// the next comma. Only a field that begins with a quote takes the slower way.
+std::string_view TakeField(std::string_view& rest, std::string& unquoted) {
+  if (!rest.empty() && rest.front() == '"' && TakeQuotedField(rest, unquoted)) {
+    return unquoted;
+  }
+  return TakeUpToComma(rest);
+}
+
+double TakeNumberField(std::string_view& rest, std::string& unquoted) {
+  if (!rest.empty() && rest.front() == '"' && TakeQuotedField(rest, unquoted)) {
+    return ReadNumber(unquoted);
+  }
+  return TakeNumberUpToComma(rest);
+}
+
+void TakeCommaDelimitedFields(std::string_view line, PointRecord& point, std::string& unquoted) {
   std::string_view rest = line;
-  AssignTrimmed(point.pointNum, TakeUpToComma(rest));
-  point.x = TakeNumberUpToComma(rest);
-  point.y = TakeNumberUpToComma(rest);
-  point.elev = TakeNumberUpToComma(rest);
-  AssignTrimmed(point.description, TakeUpToComma(rest));
-  AssignTrimmed(point.feature, TakeUpToComma(rest));
+  AssignTrimmed(point.pointNum, TakeField(rest, unquoted));
+  point.x = TakeNumberField(rest, unquoted);
+  point.y = TakeNumberField(rest, unquoted);
+  point.elev = TakeNumberField(rest, unquoted);
+  AssignTrimmed(point.description, TakeField(rest, unquoted));
+  AssignTrimmed(point.feature, TakeField(rest, unquoted));
   AssignTrimmed(point.rawText, rest);
 }
 
@@ -86,30 +105,47 @@ void TakeGeopakDelimitedFields(std::string_view line, char delimiter, PointRecor
 
 class CommaDelimitedReader : public LinePointReader {
  public:
-  explicit CommaDelimitedReader(const Detection& detection) : LinePointReader(detection, true) {}
+  CommaDelimitedReader(const Detection& detection, ColumnOrder order)
+      : LinePointReader(detection, true), northingFirst_(order == ColumnOrder::kNorthingFirst) {}
 
  private:
-  void TakeFields(std::string_view line) override { TakeCommaDelimitedFields(line, point_); }
+  void TakeFields(std::string_view line) override {
+    TakeCommaDelimitedFields(line, point_, unquoted_);
+    if (northingFirst_) {
+      std::swap(point_.x, point_.y);
+    }
+  }
+
+  bool northingFirst_;
+  std::string unquoted_;
 };
 
 class GeopakDelimitedReader : public LinePointReader {
  public:
-  explicit GeopakDelimitedReader(const Detection& detection) : LinePointReader(detection, false) {}
+  GeopakDelimitedReader(const Detection& detection, ColumnOrder order)
+      : LinePointReader(detection, false), northingFirst_(order == ColumnOrder::kNorthingFirst) {}
 
  private:
   void TakeFields(std::string_view line) override {
     TakeGeopakDelimitedFields(line, detection_.delimiter, point_);
+    if (northingFirst_) {
+      std::swap(point_.x, point_.y);
+    }
   }
+
+  bool northingFirst_;
 };
 
 }  // namespace
 
-std::unique_ptr<PointReader> MakeCommaDelimitedReader(const Detection& detection) {
-  return std::make_unique<CommaDelimitedReader>(detection);
+std::unique_ptr<PointReader> MakeCommaDelimitedReader(const Detection& detection,
+                                                      ColumnOrder order) {
+  return std::make_unique<CommaDelimitedReader>(detection, order);
 }
 
-std::unique_ptr<PointReader> MakeGeopakDelimitedReader(const Detection& detection) {
-  return std::make_unique<GeopakDelimitedReader>(detection);
+std::unique_ptr<PointReader> MakeGeopakDelimitedReader(const Detection& detection,
+                                                       ColumnOrder order) {
+  return std::make_unique<GeopakDelimitedReader>(detection, order);
 }
 
 }  // namespace velkora

@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -11,6 +12,9 @@ namespace velkora {
 namespace {
 constexpr std::size_t kBufferSize = 1 << 16;
 constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
+// Spreadsheets and editors put it in front of UTF-8 text; left there it would become part of the
+// first point's number or of the first line's first column.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 }  // namespace
 
 LineInput::~LineInput() {
@@ -34,6 +38,7 @@ bool LineInput::Open(const std::string& path) {
   buffer_.resize(kBufferSize);
   pos_ = len_ = 0;
   eof_ = failed_ = stopped_ = false;
+  atFileStart_ = true;
   return true;
 }
 
@@ -77,6 +82,13 @@ bool LineInput::Fill() {
     eof_ = true;
     failed_ = std::ferror(file_) != 0;
     return false;
+  }
+  if (atFileStart_) {
+    atFileStart_ = false;
+    if (std::string_view(buffer_.data(), len_).starts_with(kByteOrderMark)) {
+      pos_ = kByteOrderMark.size();
+      return pos_ < len_ || Fill();
+    }
   }
   return true;
 }

@@ -1,5 +1,6 @@
 // Buffered reading of text lines. A line ends at CR LF, LF or CR; the break is not part of
-// the line. Bytes are kept exactly as they are (NUL included), nothing is transcoded.
+// the line. Bytes are kept exactly as they are (NUL included), nothing is transcoded, but a
+// UTF-8 byte-order mark at the start of the file is no part of its first line.
 #pragma once
 
 #include <cstdint>
@@ -59,6 +60,7 @@ class LineInput {
   std::size_t nextLf_ = 0;
   bool eof_ = false;
   bool failed_ = false;
+  bool atFileStart_ = false;  // the next fill reads the first bytes, which may be a byte-order mark
   std::function<bool()> hook_;
   std::uint64_t hookInterval_ = 0;
   std::uint64_t linesSinceHook_ = 0;

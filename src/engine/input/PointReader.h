@@ -58,15 +58,21 @@ class PointReader {
   Detection detection_;
 };
 
+// How the delimited layouts are read: a file's header line, when it has one, overrides the
+// chosen column order.
+struct ReadOptions {
+  ColumnOrder order = kDefaultColumnOrder;
+};
+
 // A reader positioned at the first point of the file at `path`, or none: silently for a file
 // that cannot be opened or has no known layout, with `refusal` for a listing without points or
 // an SDMS file without an "AC:" record.
 struct OpenedReader {
   std::unique_ptr<PointReader> reader;
-  Detection detection;
+  Detection detection;  // with the order of the file's header line, if any
   std::string refusal;  // the message's text; the file's path goes below it
 };
 
-OpenedReader OpenPointReader(const std::string& path);
+OpenedReader OpenPointReader(const std::string& path, const ReadOptions& options = {});
 
 }  // namespace velkora

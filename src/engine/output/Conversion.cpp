@@ -12,12 +12,14 @@ bool IsWritablePoint(const PointRecord& point) {
 namespace {
 
 // A write that failed makes the output useless whatever else happened, so it comes first.
-ConversionOutcome WhyItEnded(const PointSink& sink, const LineInput& input, bool outOfRange) {
+ConversionOutcome WhyItEnded(const PointSink& sink, const LineInput& input,
+                             const FileConversion& result, bool pointRefused) {
   if (sink.Failed()) {
     return ConversionOutcome::kWriteFailed;
   }
-  if (outOfRange) {
-    return ConversionOutcome::kOutOfRange;
+  if (pointRefused) {
+    return result.tooWideField.empty() ? ConversionOutcome::kOutOfRange
+                                       : ConversionOutcome::kTooWide;
   }
   if (input.Stopped()) {
     return ConversionOutcome::kCancelled;
@@ -40,7 +42,7 @@ FileConversion ConvertFile(PointReader& reader, const TransformFactors& factors,
   const InputLayout source = reader.Layout().layout;
   const bool keepsComments = sink.KeepsCommentsOf(source);
   const bool shiftsElevations = factors.deltaZ != 0;
-  bool outOfRange = false;
+  bool pointRefused = false;
   for (ReadItem item; (item = reader.Next()) != ReadItem::kEnd;) {
     if (item == ReadItem::kComment) {
       if (keepsComments) {
@@ -55,9 +57,14 @@ FileConversion ConvertFile(PointReader& reader, const TransformFactors& factors,
     if (shiftsElevations) {
       point.elev = ShiftElevation(point.elev, factors.deltaZ);
     }
-    if (!IsWritablePoint(point)) {
-      outOfRange = true;
+    // A point the output cannot hold ends the file, like one that converts out of range:
+    // cutting a field would write another value.
+    const bool writable = IsWritablePoint(point);
+    const std::string_view tooWide = writable ? sink.FieldTooWide(point, source) : "";
+    if (!writable || !tooWide.empty()) {
+      pointRefused = true;
       result.outOfRangePoint = point.pointNum;
+      result.tooWideField = tooWide;
       break;
     }
     sink.Put(point, source);
@@ -66,7 +73,7 @@ FileConversion ConvertFile(PointReader& reader, const TransformFactors& factors,
   input.SetLineHook(nullptr, 0);
   sink.Drain();
 
-  result.outcome = WhyItEnded(sink, input, outOfRange);
+  result.outcome = WhyItEnded(sink, input, result, pointRefused);
   return result;
 }
 

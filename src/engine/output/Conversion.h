@@ -23,12 +23,14 @@ enum class ConversionOutcome {
   kOutOfRange,  // a point converts to a coordinate that cannot be written
   kReadFailed,
   kWriteFailed,
+  kTooWide,  // a field of a point is wider than the output layout's columns
 };
 
 struct FileConversion {
   ConversionOutcome outcome = ConversionOutcome::kConverted;
   std::int64_t points = 0;      // points of the file put into the output
   std::string outOfRangePoint;  // the number of the point that could not be written
+  std::string tooWideField;     // for kTooWide: the layout and field, as FieldTooWide names them
 };
 
 // Number text is only defined for finite values: an absurd input or factor must stop the run

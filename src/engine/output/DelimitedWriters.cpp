@@ -2,6 +2,7 @@
 #include "engine/output/DelimitedWriters.h"
 
 #include "engine/text/NumberText.h"
+#include "engine/text/QuotedFields.h"
 
 namespace velkora {
 namespace {
@@ -11,13 +12,15 @@ class DelimitedWriter : public PointWriter {
   using PointWriter::PointWriter;
 
  protected:
-  // Name, X and Y, each followed by a comma, then the elevation unless suppressed.
+  // Name, X and Y (Y and X northing first), each followed by a comma, then the elevation unless
+  // suppressed.
   void StartLine(const PointRecord& point, std::string& out) const {
+    const bool northingFirst = settings_.order == ColumnOrder::kNorthingFirst;
     out += point.pointNum;
     out += ',';
-    AppendRounded(out, point.newX, settings_.decimals);
+    AppendRounded(out, northingFirst ? point.newY : point.newX, settings_.decimals);
     out += ',';
-    AppendRounded(out, point.newY, settings_.decimals);
+    AppendRounded(out, northingFirst ? point.newX : point.newY, settings_.decimals);
     out += ',';
     if (!IsElevationSuppressed(point)) {
       AppendRounded(out, point.elev, settings_.decimals);
@@ -33,9 +36,9 @@ class CommaDelimitedWriter : public DelimitedWriter {
     const std::size_t start = out.size();
     StartLine(point, out);
     out += ',';
-    out += point.description;
+    AppendCommaField(out, point.description);
     out += ',';
-    out += point.feature;
+    AppendCommaField(out, point.feature);
     if (source == InputLayout::kCommaDelimited && !point.rawText.empty()) {
       out += ',';
       out += point.rawText;

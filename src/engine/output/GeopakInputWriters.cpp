@@ -1,6 +1,8 @@
 // Writers of Geopak coordinate-geometry "STO POI" commands, northing/easting or X/Y order.
 #include "engine/output/GeopakInputWriters.h"
 
+#include <string_view>
+
 #include "engine/text/NumberText.h"
 
 namespace velkora {
@@ -31,13 +33,25 @@ class GeopakInputWriter : public PointWriter {
     }
     if (!point.description.empty()) {
       out += "  DES \"";
-      out += point.description;
+      AppendDescription(point.description, out);
       out += '"';
     }
     out += kLineEnd;
   }
 
  private:
+  // A double quote would end the string early: it is written as two apostrophes, which read as
+  // the inch mark that such quotes stand for in survey descriptions (12" PIPE, 12'' PIPE).
+  static void AppendDescription(std::string_view description, std::string& out) {
+    for (std::size_t quote = description.find('"'); quote != std::string_view::npos;
+         quote = description.find('"')) {
+      out.append(description.substr(0, quote));
+      out += "''";
+      description.remove_prefix(quote + 1);
+    }
+    out.append(description);
+  }
+
   void AppendCoordinate(const char* label, double value, std::string& out) const {
     out += label;
     AppendRounded(out, value, settings_.decimals);

@@ -203,4 +203,8 @@ bool TwoThreadSink::KeepsCommentsOf(InputLayout source) const {
   return ring_->Output().KeepsCommentsOf(source);
 }
 
+std::string_view TwoThreadSink::FieldTooWide(const PointRecord& point, InputLayout source) const {
+  return ring_->Output().FieldTooWide(point, source);
+}
+
 }  // namespace velkora

@@ -24,6 +24,7 @@ class TwoThreadSink : public PointSink {
   void Drain() override;
   bool Failed() const override;
   bool KeepsCommentsOf(InputLayout source) const override;
+  std::string_view FieldTooWide(const PointRecord& point, InputLayout source) const override;
 
  private:
   class Ring;
