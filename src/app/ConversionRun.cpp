@@ -8,6 +8,7 @@
 #include <system_error>
 #include <variant>
 
+#include "app/ColumnOrderChoice.h"
 #include "app/FactorCommands.h"
 #include "app/RunChecks.h"
 #include "engine/input/PointReader.h"
@@ -53,6 +54,9 @@ Message FailureMessage(const FileConversion& file, const std::string& input,
     case ConversionOutcome::kOutOfRange:
       return FileErrorMessage(
           "Point " + file.outOfRangePoint + " Converts To Coordinates Out Of Range In:", input);
+    case ConversionOutcome::kTooWide:
+      return FileErrorMessage(
+          "Point " + file.outOfRangePoint + " Does Not Fit " + file.tooWideField + " In:", input);
     case ConversionOutcome::kReadFailed:
       return FileErrorMessage(kCannotReadInputText, input);
     default:
@@ -67,7 +71,7 @@ RunResult ConvertInputFiles(Session& session, const RunPlan& plan, StreamSink& s
                             const ProgressReport& progress) {
   for (const std::string& input : plan.inputs) {
     session.lastFileName = input;
-    OpenedReader opened = OpenPointReader(input);
+    OpenedReader opened = OpenPointReader(input, plan.read);
     if (!opened.refusal.empty()) {
       prompter.ShowMessage(FileErrorMessage(opened.refusal, input));
     }
@@ -83,7 +87,7 @@ RunResult ConvertInputFiles(Session& session, const RunPlan& plan, StreamSink& s
       prompter.ShowMessage(FailureMessage(file, input, plan.outputPath));
       return RunResult::kFailed;
     }
-    summary.inputs.push_back({input, file.points});
+    summary.inputs.push_back({input, file.points, opened.detection.headerOrder});
     summary.output.points += file.points;
   }
   return RunResult::kCompleted;
@@ -112,17 +116,60 @@ RunResult WriteOutput(Session& session, const RunPlan& plan, RunSummary& summary
   return RunResult::kCompleted;
 }
 
+bool IsDelimited(OutputLayout layout) {
+  return layout == OutputLayout::kCommaDelimited || layout == OutputLayout::kGeopakDelimited;
+}
+
+// The column orders are stated only when one differs from the usual P,E,N, so that a run of
+// the usual files reports as it always has.
+void StateColumnOrders(const RunPlan& plan, RunSummary& summary) {
+  const bool delimitedOutput = IsDelimited(plan.output.layout);
+  if (plan.read.order == kDefaultColumnOrder &&
+      (!delimitedOutput || plan.output.order == kDefaultColumnOrder)) {
+    return;
+  }
+  summary.inputOrder = plan.read.order;
+  if (delimitedOutput) {
+    summary.outputOrder = plan.output.order;
+  }
+}
+
+// The plan of the request, or after a refusal shown the outcome to end with. A request that
+// moves nothing may instead be converted as a layout alone, when the user says so.
+std::variant<RunPlan, RunOutcome> CheckOrOffer(const RunRequest& request, Prompter& prompter) {
+  const std::variant<RunPlan, RunRefusal> checked = CheckRun(request);
+  const auto* refusal = std::get_if<RunRefusal>(&checked);
+  if (refusal == nullptr) {
+    return std::get<RunPlan>(checked);
+  }
+  if (refusal->movesNothing && request.offerLayoutOnly) {
+    const Message offer{refusal->message + "\r\n" + kLayoutOnlyQuestion, MessageIcon::kQuestion,
+                        MessageButtons::kYesNo, kRunRefusedTitle};
+    if (prompter.ShowMessage(offer) == MessageAnswer::kYes) {
+      RunRequest layoutOnly = request;
+      layoutOnly.layoutOnly = true;
+      return CheckOrOffer(layoutOnly, prompter);
+    }
+    return RunOutcome{RunResult::kRefused, refusal->focus};
+  }
+  prompter.ShowMessage(
+      Message{refusal->message, MessageIcon::kExclamation, MessageButtons::kOk, kRunRefusedTitle});
+  return RunOutcome{RunResult::kRefused, refusal->focus};
+}
+
 }  // namespace
 
 RunOutcome RunConversion(Session& session, const RunRequest& request, Prompter& prompter,
                          const ProgressReport& progress) {
-  const std::variant<RunPlan, RunRefusal> checked = CheckRun(request);
-  if (const auto* refusal = std::get_if<RunRefusal>(&checked)) {
-    prompter.ShowMessage(Message{refusal->message, MessageIcon::kExclamation, MessageButtons::kOk,
-                                 kRunRefusedTitle});
-    return {RunResult::kRefused, refusal->focus};
+  const std::variant<RunPlan, RunOutcome> checked = CheckOrOffer(request, prompter);
+  if (const auto* refused = std::get_if<RunOutcome>(&checked)) {
+    return *refused;
   }
-  const RunPlan& plan = std::get<RunPlan>(checked);
+  RunPlan plan = std::get<RunPlan>(checked);
+  // "As input": a file whose header line names P,N,E is written back the way it came.
+  if (!request.outputOrder) {
+    plan.output.order = SharedColumnOrder(plan.inputs, plan.read.order);
+  }
   if (IsInputFile(plan.outputPath, plan.inputs)) {
     prompter.ShowMessage(FileErrorMessage(kOutputIsInputText, plan.outputPath));
     return {RunResult::kRefused, "oFileName"};
@@ -139,9 +186,11 @@ RunOutcome RunConversion(Session& session, const RunRequest& request, Prompter& 
   summary.projectionBlock = ProjectionBlockFor(session.projectionScale, request);
   summary.fitTable = FitTableFor(session.fittedFactors, request);
   summary.output.path = plan.outputPath;
+  StateColumnOrders(plan, summary);
   const RunResult result = WriteOutput(session, plan, summary, prompter, progress);
   if (result == RunResult::kCompleted) {
     AppendRun(session.reportText, summary);
+    session.reportUnsaved = true;
     session.lastRun = plan;
   }
   return {result, ""};
@@ -160,6 +209,9 @@ RunRequest RequestFromForm(const MainForm& form) {
   request.ignoreRotation = form.ignoreDR.checked != 0;
   request.ignoreScaling = form.ignoreDS.checked != 0;
   request.suppressZeroElevations = form.chkSuppress.checked != 0;
+  request.inputOrder = InputOrderOf(form);
+  request.outputOrder = OutputOrderOf(form);
+  request.offerLayoutOnly = true;
   return request;
 }
 

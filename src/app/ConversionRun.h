@@ -44,14 +44,17 @@ inline constexpr const char* kOutputIsInputText = "The Output File Is Also An In
 inline constexpr const char* kCannotCreateOutputText = "Unable To Create Output File:";
 inline constexpr const char* kCannotWriteOutputText = "Unable To Write Output File:";
 inline constexpr const char* kCannotReadInputText = "Unable To Read Input File:";
+inline constexpr const char* kLayoutOnlyQuestion =
+    "Convert the layout only, with every point where it is?";
 
-// Runs the request. A completed run adds its summary to session.reportText and becomes
-// session.lastRun; every run that does not complete leaves the output file on disk and the
-// report as they were.
+// Runs the request. A completed run adds its summary to session.reportText, marks the report
+// unsaved and becomes session.lastRun; every run that does not complete leaves the output file
+// on disk and the report as they were. A request that moves no point is refused, unless it asks
+// for the layout alone or offers it (offerLayoutOnly) and the user takes the offer.
 RunOutcome RunConversion(Session& session, const RunRequest& request, Prompter& prompter,
                          const ProgressReport& progress);
 
-// The request the main window's boxes make.
+// The request the main window's boxes make; it offers a layout-only conversion.
 RunRequest RequestFromForm(const MainForm& form);
 
 // Compute in the main window: a refusal moves the focus to the control at fault; a completed

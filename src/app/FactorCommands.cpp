@@ -12,6 +12,10 @@ PlanePoint AsNumbers(const ControlPointText& point) {
   return {ReadNumber(point.x), ReadNumber(point.y)};
 }
 
+ControlPoints AsNumbers(const ControlPointTexts& points) {
+  return {AsNumbers(points[0]), AsNumbers(points[1]), AsNumbers(points[2]), AsNumbers(points[3])};
+}
+
 }  // namespace
 
 ControlPointTexts ControlPointsOf(const MainForm& form) {
@@ -25,12 +29,35 @@ ControlPointTexts ControlPointsOf(const MainForm& form) {
 }
 
 FactorTexts CalculateFactors(const ControlPointTexts& points) {
-  return ComputeFactorTexts(
-      {AsNumbers(points[0]), AsNumbers(points[1]), AsNumbers(points[2]), AsNumbers(points[3])});
+  return ComputeFactorTexts(AsNumbers(points));
 }
 
-void ComputeFactors(MainForm& form) {
-  const FactorTexts texts = CalculateFactors(ControlPointsOf(form));
+std::optional<CalculateRefusal> RefuseCalculation(const ControlPointTexts& points) {
+  const std::optional<ControlLine> line = ZeroLengthLine(AsNumbers(points));
+  if (!line) {
+    return std::nullopt;
+  }
+  if (*line == ControlLine::kSource) {
+    return CalculateRefusal{
+        "The source pivot and source reference points are at the same "
+        "place: the source line has no direction.",
+        "SRPN"};
+  }
+  return CalculateRefusal{
+      "The destination pivot and destination reference points are at the "
+      "same place: the destination line has no direction.",
+      "DRPN"};
+}
+
+void ComputeFactors(MainForm& form, Prompter& prompter) {
+  const ControlPointTexts points = ControlPointsOf(form);
+  if (const std::optional<CalculateRefusal> refusal = RefuseCalculation(points)) {
+    prompter.ShowMessage(Message{refusal->message, MessageIcon::kExclamation, MessageButtons::kOk,
+                                 kCalculateRefusedTitle});
+    form.focus = refusal->focus;
+    return;
+  }
+  const FactorTexts texts = CalculateFactors(points);
   form.txtDX.text = texts.dx;
   form.txtDY.text = texts.dy;
   form.txtDR.text = texts.angle;

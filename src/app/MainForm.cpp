@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "app/ColumnOrderChoice.h"
 #include "engine/points/Layouts.h"
 
 namespace velkora {
@@ -24,6 +25,12 @@ MainForm::MainForm() {
   }
   chkSuppress.text = "Suppress Zero Elevations";
   chkSuppress.checked = 1;
+  inOrder.items = {kInputOrderItems.begin(), kInputOrderItems.end()};
+  inOrder.selected = 0;
+  inOrder.text = inOrder.items.front();
+  outOrder.items = {kOutputOrderItems.begin(), kOutputOrderItems.end()};
+  outOrder.selected = 0;
+  outOrder.text = outOrder.items.front();
   btnCompute.text = "Compute";
   mnuFileAdd.text = "Load An Input File";
   mnuListClr.text = "Clear Input File List";
@@ -74,6 +81,8 @@ const std::vector<NamedControl>& MainFormControls() {
       {"btnGetOName", &MainForm::btnGetOName},
       {"outFormat", &MainForm::outFormat},
       {"chkSuppress", &MainForm::chkSuppress},
+      {"inOrder", &MainForm::inOrder},
+      {"outOrder", &MainForm::outOrder},
       {"btnCompute", &MainForm::btnCompute},
       {"mnuFileAdd", &MainForm::mnuFileAdd},
       {"mnuListClr", &MainForm::mnuListClr},

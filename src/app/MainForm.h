@@ -50,6 +50,11 @@ struct MainForm {
   Control outFormat;
   Control chkSuppress;
 
+  // Column order of the delimited layouts: of the input files and the reference file, and of
+  // the output file (its first entry: as the input).
+  Control inOrder;
+  Control outOrder;
+
   // Commands and menu entries whose state changes.
   Control btnCompute;
   Control mnuFileAdd;

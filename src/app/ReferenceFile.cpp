@@ -1,6 +1,7 @@
 // The reference file's events: loading the list, and filling a control point from it.
 #include "app/ReferenceFile.h"
 
+#include "app/ColumnOrderChoice.h"
 #include "engine/text/NumberText.h"
 #include "engine/text/TextColumns.h"
 
@@ -28,8 +29,9 @@ std::optional<ControlPointText> LookUpControlPoint(const ReferenceList& list,
                           found->description};
 }
 
-ReferenceLoad ReadReferenceFile(const std::string& path, Prompter& prompter) {
-  ReferenceLoad load = LoadReferenceList(path);
+ReferenceLoad ReadReferenceFile(const std::string& path, Prompter& prompter,
+                                const ReadOptions& options) {
+  ReferenceLoad load = LoadReferenceList(path, options);
   if (!load.refusal.empty()) {
     prompter.ShowMessage(FileErrorMessage(load.refusal, path));
   }
@@ -42,13 +44,24 @@ ReferenceLoad ReadReferenceFile(const std::string& path, Prompter& prompter) {
 bool LoadReferenceFile(Session& session, MainForm& form, Prompter& prompter) {
   const std::string path = form.rFileName.text;
   session.lastFileName = path;
-  ReferenceLoad load = ReadReferenceFile(path, prompter);
+  ReferenceLoad load = ReadReferenceFile(path, prompter, ReadOptions{InputOrderOf(form)});
   if (!load.list) {
     form.rFileName.text.clear();
     return false;
   }
   session.reference = std::move(*load.list);
   return true;
+}
+
+void RefillControlPoints(const Session& session, MainForm& form) {
+  for (std::size_t i = 0; i < 4; ++i) {
+    const auto role = static_cast<ControlRole>(i);
+    const std::optional<ControlPointText> found =
+        LookUpControlPoint(session.reference, (form.*BoxesOf(role).number).text);
+    if (found) {
+      FillControlPoint(form, role, *found);
+    }
+  }
 }
 
 void PointNumberLostFocus(Session& session, MainForm& form, ControlRole role) {

@@ -22,11 +22,17 @@ std::optional<ControlPointText> LookUpControlPoint(const ReferenceList& list,
 
 // The reference list of the file at `path`. The prompter says why a listing or SDMS file gives
 // no points, and when the reading failed part way.
-ReferenceLoad ReadReferenceFile(const std::string& path, Prompter& prompter);
+ReferenceLoad ReadReferenceFile(const std::string& path, Prompter& prompter,
+                                const ReadOptions& options = {});
 
-// Reads the file named in rFileName into session.reference. A file that cannot be opened
-// empties rFileName and keeps the old list; so does a read error, with a message.
+// Reads the file named in rFileName into session.reference, delimited columns in the order
+// inOrder selects. A file that cannot be opened empties rFileName and keeps the old list; so
+// does a read error, with a message.
 bool LoadReferenceFile(Session& session, MainForm& form, Prompter& prompter);
+
+// Fills again from the reference list every control point whose number box holds a number the
+// list has; the others stay as they are.
+void RefillControlPoints(const Session& session, MainForm& form);
 
 // LostFocus of SPPN, SRPN, DPPN and DRPN: with a reference file named, fills the role's boxes
 // from the list, or empties them and takes the focus back when the number is not there.

@@ -20,12 +20,27 @@ bool SaveReport(Session& session, Prompter& prompter) {
     return false;
   }
   session.reportFileName = *path;
+  session.reportUnsaved = false;
   return true;
 }
 
 void ClearReport(Session& session, MainForm& form) {
   session.reportText.clear();
+  session.reportUnsaved = false;
   form.mnuRptClr.enabled = false;
+}
+
+void ReportPrinted(Session& session) {
+  session.reportUnsaved = false;
+}
+
+bool MayExit(const Session& session, Prompter& prompter) {
+  if (!session.reportUnsaved || session.reportText.empty()) {
+    return true;
+  }
+  const Message question{kUnsavedReportText, MessageIcon::kQuestion, MessageButtons::kYesNo,
+                         kUnsavedReportTitle};
+  return prompter.ShowMessage(question) == MessageAnswer::kYes;
 }
 
 }  // namespace velkora

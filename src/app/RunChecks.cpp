@@ -38,8 +38,14 @@ std::optional<RunRefusal> RefuseUnreadableBox(const RunRequest& request) {
   if (!ParseAngle(request.factors.angle)) {
     return RunRefusal{"Rotation angle is not valid.", "txtDR"};
   }
-  if (!TryReadNumber(request.factors.scale)) {
+  const std::optional<double> scale = TryReadNumber(request.factors.scale);
+  if (!scale) {
     return RunRefusal{"Scale factor is not valid.", "txtDS"};
+  }
+  // A mirror image is no survey transformation: a minus typed by mistake must not turn every
+  // point through the pivot.
+  if (*scale < 0) {
+    return RunRefusal{"Scale factor cannot be below zero.", "txtDS"};
   }
   return std::nullopt;
 }
@@ -81,6 +87,7 @@ OutputSettings OutputOf(const RunRequest& request, const TransformFactors& facto
   output.layout = choice.layout;
   output.delimiter = choice.delimiter;
   output.suppressZeroElevations = request.suppressZeroElevations;
+  output.order = request.outputOrder.value_or(request.inputOrder);
   output.deltaZ = factors.deltaZ;
   return output;
 }
@@ -101,13 +108,17 @@ std::variant<RunPlan, RunRefusal> CheckRun(const RunRequest& request) {
     return *refusal;
   }
   const TransformFactors factors = FactorsOf(request);
-  RunPlan plan{request.inputs, request.outputPath, OutputOf(request, factors), factors,
-               request.oneThread};
+  RunPlan plan{.inputs = request.inputs,
+               .outputPath = request.outputPath,
+               .output = OutputOf(request, factors),
+               .factors = factors,
+               .oneThread = request.oneThread,
+               .read = ReadOptions{request.inputOrder}};
   if (!factors.doRotate && !factors.doScale) {
-    if (factors.doTranslate || factors.deltaZ != 0) {
+    if (factors.doTranslate || factors.deltaZ != 0 || request.layoutOnly) {
       return plan;
     }
-    return RunRefusal{"No computation has been specified.", "txtDX"};
+    return RunRefusal{kNoComputationText, "txtDX", true};
   }
   if (factors.hasPivot) {
     return plan;

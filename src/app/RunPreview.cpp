@@ -96,7 +96,7 @@ RunPreview BuildRunPreview(const RunPlan& run, const MainForm& form,
   for (const std::string& input : run.inputs) {
     // The run already told the user about every file it could not read; the preview only
     // counts them.
-    const OpenedReader opened = OpenPointReader(input);
+    const OpenedReader opened = OpenPointReader(input, run.read);
     if (!opened.reader) {
       ++preview.unreadableFiles;
       continue;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/geodesy/GridGround.h"
+#include "engine/input/PointReader.h"
 #include "engine/output/OutputSettings.h"
 #include "engine/report/RunSummary.h"
 #include "engine/transform/ControlFactors.h"
@@ -26,6 +27,14 @@ struct RunRequest {
   bool ignoreScaling = false;              // "No Scaling" ticked
   bool suppressZeroElevations = true;
   bool oneThread = false;  // read, move and write on the calling thread only
+  // The column order of delimited input files (a file's header line overrides it), and of a
+  // delimited output; none: the order the delimited inputs share (SharedColumnOrder).
+  ColumnOrder inputOrder = kDefaultColumnOrder;
+  std::optional<ColumnOrder> outputOrder;
+  bool layoutOnly = false;  // without shift, rotation or scale, convert the layout alone
+  // A request that moves nothing is refused, or with this set the prompter is asked whether to
+  // convert the layout alone (the main window asks; the command line has --layout-only).
+  bool offerLayoutOnly = false;
 };
 
 struct RunPlan {
@@ -34,6 +43,7 @@ struct RunPlan {
   OutputSettings output;
   TransformFactors factors;
   bool oneThread = false;
+  ReadOptions read;
 };
 
 // The factors "Use These Factors" put into the boxes, with the fit's residual table: a run's

@@ -17,6 +17,7 @@ struct Session {
   std::string helpPath;  // beside the program; registered only
   HeaderInfo header;
   std::string reportText;      // runs separated by form feeds
+  bool reportUnsaved = false;  // a run was added since the report was saved, printed or cleared
   std::string reportFileName;  // proposed by "To File": beside the first input file
   ReferenceList reference;
   // The file last opened by name (an input file added or converted, or the reference file):

@@ -40,7 +40,7 @@ int ReportFailure(const std::string& reason) {
 }
 
 FitOrExit PairsFromReference(const std::string& referencePath, const std::string& numbersText,
-                             Prompter& prompter) {
+                             Prompter& prompter, ColumnOrder order) {
   const auto numbers = SplitPairNumbers(numbersText);
   if (!numbers) {
     return {{},
@@ -48,7 +48,7 @@ FitOrExit PairsFromReference(const std::string& referencePath, const std::string
             ReportUsageError("--pairs needs SOURCE:DESTINATION numbers separated by commas, not '" +
                              numbersText + "'")};
   }
-  const ReferenceLoad load = ReadReferenceFile(referencePath, prompter);
+  const ReferenceLoad load = ReadReferenceFile(referencePath, prompter, ReadOptions{order});
   if (!load.list) {
     return {
         {}, std::nullopt, ReportFailure("no control points could be loaded from " + referencePath)};
@@ -60,7 +60,7 @@ FitOrExit PairsFromReference(const std::string& referencePath, const std::string
   return {std::move(outcome.pairs), std::nullopt, std::nullopt};
 }
 
-FitOrExit PairsOf(const CliArguments& parsed, Prompter& prompter) {
+FitOrExit PairsOf(const CliArguments& parsed, Prompter& prompter, ColumnOrder order) {
   const std::optional<std::string> reference = parsed.Value("reference");
   const std::optional<std::string> numbers = parsed.Value("pairs");
   const std::optional<std::string> pairsFile = parsed.Value("pairs-file");
@@ -73,7 +73,7 @@ FitOrExit PairsOf(const CliArguments& parsed, Prompter& prompter) {
               std::nullopt,
               ReportUsageError("--pairs-file holds coordinates: it takes no --reference")};
     }
-    PairsOutcome outcome = ReadControlPairsFile(*pairsFile);
+    PairsOutcome outcome = ReadControlPairsFile(*pairsFile, order);
     if (!outcome.error.empty()) {
       return {{}, std::nullopt, ReportFailure(outcome.error)};
     }
@@ -87,7 +87,7 @@ FitOrExit PairsOf(const CliArguments& parsed, Prompter& prompter) {
                                  : "give the pairs with --reference and --pairs, or with "
                                    "--pairs-file")};
   }
-  return PairsFromReference(*reference, *numbers, prompter);
+  return PairsFromReference(*reference, *numbers, prompter, order);
 }
 
 }  // namespace
@@ -103,8 +103,8 @@ bool HasControlPairOptions(const CliArguments& parsed) {
   return parsed.Value("pairs") || parsed.Value("pairs-file");
 }
 
-FitOrExit FitFromOptions(const CliArguments& parsed, Prompter& prompter) {
-  FitOrExit fitted = PairsOf(parsed, prompter);
+FitOrExit FitFromOptions(const CliArguments& parsed, Prompter& prompter, ColumnOrder order) {
+  FitOrExit fitted = PairsOf(parsed, prompter, order);
   if (fitted.exitCode) {
     return fitted;
   }

@@ -86,7 +86,8 @@ void ReportUnloadedReference(const Detection& detection, const std::string& path
 }
 
 ControlPointsOrExit LookedUpNumbers(const std::string& referencePath,
-                                    const std::string& numbersText, Prompter& prompter) {
+                                    const std::string& numbersText, Prompter& prompter,
+                                    const ReadOptions& reading) {
   ControlPointsOrExit looked;
   const std::optional<std::vector<std::string>> numbers = SplitAtCommas(numbersText, 4);
   if (!numbers) {
@@ -94,7 +95,7 @@ ControlPointsOrExit LookedUpNumbers(const std::string& referencePath,
         ReportUsageError("--points needs four numbers SP,SR,DP,DR, not '" + numbersText + "'");
     return looked;
   }
-  const ReferenceLoad load = ReadReferenceFile(referencePath, prompter);
+  const ReferenceLoad load = ReadReferenceFile(referencePath, prompter, reading);
   if (!load.list) {
     ReportUnloadedReference(load.detection, referencePath);
     looked.exitCode = 1;
@@ -129,7 +130,8 @@ std::vector<OptionSpec> ControlPointOptions() {
   };
 }
 
-ControlPointsOrExit ControlPointsFromOptions(const CliArguments& parsed, Prompter& prompter) {
+ControlPointsOrExit ControlPointsFromOptions(const CliArguments& parsed, Prompter& prompter,
+                                             const ReadOptions& reading) {
   const std::optional<std::string> reference = parsed.Value("reference");
   const std::optional<std::string> numbers = parsed.Value("points");
   if (reference.has_value() != numbers.has_value()) {
@@ -141,7 +143,7 @@ ControlPointsOrExit ControlPointsFromOptions(const CliArguments& parsed, Prompte
   if (AnyCoordinateOption(parsed)) {
     return {{}, ReportUsageError("--points cannot be combined with control point coordinates")};
   }
-  return LookedUpNumbers(*reference, *numbers, prompter);
+  return LookedUpNumbers(*reference, *numbers, prompter, reading);
 }
 
 }  // namespace velkora::cli

@@ -9,6 +9,7 @@
 
 #include "app/Prompter.h"
 #include "cli/CliArguments.h"
+#include "engine/input/PointReader.h"
 #include "engine/points/ControlPointText.h"
 
 namespace velkora::cli {
@@ -20,13 +21,14 @@ std::optional<std::vector<std::string>> SplitAtCommas(std::string_view text, std
 std::vector<OptionSpec> ControlPointOptions();
 
 // The control points the options name, as their boxes would hold them: coordinates typed as
-// X,Y, or numbers looked up in the reference file. A number that is not there leaves its point
-// empty and is reported on stderr. The exit code to end with on a usage error or a reference
-// file that cannot be loaded.
+// X,Y, or numbers looked up in the reference file (read with `reading`). A number that is not there
+// leaves its point empty and is reported on stderr. The exit code to end with on a usage error or a
+// reference file that cannot be loaded.
 struct ControlPointsOrExit {
   ControlPointTexts points;
   std::optional<int> exitCode;
 };
-ControlPointsOrExit ControlPointsFromOptions(const CliArguments& parsed, Prompter& prompter);
+ControlPointsOrExit ControlPointsFromOptions(const CliArguments& parsed, Prompter& prompter,
+                                             const ReadOptions& reading);
 
 }  // namespace velkora::cli

@@ -1,5 +1,6 @@
 // velkora-cli convert: a run request built from the options, run as Compute runs it; the run's
 // messages go to stderr and its report to a file on request.
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -15,8 +16,10 @@
 #include "app/Startup.h"
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "cli/ColumnOrderOptions.h"
 #include "cli/ControlPairOptions.h"
 #include "cli/ControlPointOptions.h"
+#include "cli/LayoutNames.h"
 #include "cli/ProgramStart.h"
 #include "cli/ProgressLine.h"
 #include "cli/ProjectionOptions.h"
@@ -42,7 +45,8 @@ CommandSpec ConvertSpec() {
       .details =
           "FORMAT is the layout's name or its number: 0 \"Comma-Delimited\",\n"
           "1 \"Geopak Delimited ;\", 2 \"Geopak Delimited /\", 3 \"Geopak Input N/E\",\n"
-          "4 \"Geopak Input X/Y\", 5 \"SDMS Points\", 6 \"Tavrin 80-Column\".\n"
+          "4 \"Geopak Input X/Y\", 5 \"SDMS Points\", 6 \"Tavrin 80-Column\", in any letter\n"
+          "case, or the short name detect prints (comma-delimited, sdms, 80-column ...).\n"
           "-o and -f stand for --output and --format. Examples:\n"
           "  velkora-cli convert -o moved.txt -f 0 --dx 100 --dy=-12.5 survey.txt\n"
           "  velkora-cli convert -o moved.txt -f \"SDMS Points\" --source-pivot 1000,1000 \\\n"
@@ -61,6 +65,8 @@ CommandSpec ConvertSpec() {
           "--reverse turns the factors given into those that undo them: a file converted with\n"
           "the same options and --reverse comes back to its coordinates.\n"
           "With --dz, an elevation of 0 (none) stays 0.\n"
+          "An input file that cannot be opened or has no known layout refuses the run, and\n"
+          "nothing is written, unless --skip-unreadable leaves it out.\n"
           "Exit status: 0 when the run completed, 1 when it was refused, declined or failed,\n"
           "2 on a usage error.\n",
       .options =
@@ -86,6 +92,8 @@ CommandSpec ConvertSpec() {
   for (const OptionSpec& option : ProjectionOptions()) {
     spec.options.push_back(option);
   }
+  spec.options.push_back(InputOrderOption());
+  spec.options.push_back(OutputOrderOption());
   spec.options.insert(
       spec.options.end(),
       {
@@ -94,6 +102,12 @@ CommandSpec ConvertSpec() {
            "compute the factors from the control points; --dx ... overwrite them"},
           {"keep-zero-elevations", false,
            "write zero and negative elevations too (left out by default)"},
+          {"layout-only", false,
+           "convert the layout alone: every point keeps its coordinates and elevation (no "
+           "factors, pairs, --crs, --calculate or --reverse)"},
+          {"skip-unreadable", false,
+           "leave out an input file that cannot be opened or has no known layout, instead of "
+           "refusing the run"},
           {"header", true, "header defaults file for the report, e.g. --header job.ini"},
           {"report", true, "append the run's report to a file, e.g. --report job-report.txt"},
           {"print-report", false, "print the run's report on stdout"},
@@ -132,16 +146,6 @@ CommandArguments ExpandShortOptions(const CommandSpec& spec, const CommandArgume
   return expanded;
 }
 
-// The entry of outFormat named by its caption or its index.
-std::optional<std::size_t> OutputFormatEntry(std::string_view text) {
-  for (std::size_t entry = 0; entry < kOutputFormatNames.size(); ++entry) {
-    if (text == kOutputFormatNames[entry] || text == std::to_string(entry)) {
-      return entry;
-    }
-  }
-  return std::nullopt;
-}
-
 // The header defaults file named on the command line replaces the one beside the program.
 bool LoadHeaderFile(Session& session, const std::string& path) {
   std::error_code error;
@@ -159,7 +163,8 @@ bool LoadHeaderFile(Session& session, const std::string& path) {
 std::optional<int> FillFactorSources(const CliArguments& parsed, Session& session,
                                      RunRequest& request, Prompter& prompter) {
   if (!HasControlPairOptions(parsed)) {
-    const ControlPointsOrExit points = ControlPointsFromOptions(parsed, prompter);
+    const ControlPointsOrExit points =
+        ControlPointsFromOptions(parsed, prompter, ReadOptions{request.inputOrder});
     request.controlPoints = points.points;
     return points.exitCode;
   }
@@ -170,7 +175,7 @@ std::optional<int> FillFactorSources(const CliArguments& parsed, Session& sessio
                               std::string(option));
     }
   }
-  const FitOrExit fitted = FitFromOptions(parsed, prompter);
+  const FitOrExit fitted = FitFromOptions(parsed, prompter, request.inputOrder);
   if (fitted.exitCode) {
     return fitted.exitCode;
   }
@@ -238,16 +243,46 @@ bool ReverseOnRequest(const CliArguments& parsed, Session& session, RunRequest& 
   return true;
 }
 
-// The input files as the window's list takes them: duplicates are skipped, a file that cannot
-// be opened or read is reported and left out.
-void AddInputFiles(const CliArguments& parsed, RunRequest& request, Prompter& prompter) {
-  for (const std::string& input : parsed.positionals) {
-    AddToInputList(request.inputs, input, &prompter);
+// --layout-only moves nothing, so an option that moves points contradicts it.
+std::optional<int> RefuseMovesWithLayoutOnly(const CliArguments& parsed) {
+  if (!parsed.HasFlag("layout-only")) {
+    return std::nullopt;
   }
+  for (const char* option :
+       {"dx", "dy", "dz", "angle", "scale", "pairs", "pairs-file", "crs", "calculate", "reverse"}) {
+    if (parsed.Value(option) || parsed.HasFlag(option)) {
+      return ReportUsageError("--layout-only moves no point: it cannot be combined with --" +
+                              std::string(option));
+    }
+  }
+  return std::nullopt;
 }
 
-// --report and --print-report, after a completed run.
-int HandOverReport(const CliArguments& parsed, const Session& session, Prompter& prompter) {
+// The input files as the window's list takes them: duplicates are skipped, and a file that
+// cannot be opened or has no known layout is reported. Such a file refuses the run unless
+// --skip-unreadable leaves it out, so that a batch job never reports success for a file it did
+// not read. False when the run is refused.
+bool AddInputFiles(const CliArguments& parsed, RunRequest& request, Prompter& prompter) {
+  bool allAdded = true;
+  for (const std::string& input : parsed.positionals) {
+    const bool listed =
+        std::find(request.inputs.begin(), request.inputs.end(), input) != request.inputs.end();
+    if (!listed && !AddToInputList(request.inputs, input, &prompter)) {
+      allAdded = false;
+    }
+  }
+  if (!allAdded && !parsed.HasFlag("skip-unreadable")) {
+    std::fputs("velkora-cli: nothing was converted; --skip-unreadable converts the other files\n",
+               stderr);
+    return false;
+  }
+  return true;
+}
+
+// --report and --print-report, after a completed run: the output file is in place by then, and
+// a report that cannot be written must not read as if the whole run had failed.
+int HandOverReport(const CliArguments& parsed, const Session& session,
+                   const std::string& outputPath) {
   if (parsed.HasFlag("print-report")) {
     const std::string text = session.reportText + "\r\n";
     std::fwrite(text.data(), 1, text.size(), stdout);
@@ -255,11 +290,26 @@ int HandOverReport(const CliArguments& parsed, const Session& session, Prompter&
   if (const std::optional<std::string> path = parsed.Value("report")) {
     std::string error;
     if (!AppendReportToFile(session.reportText, *path, error)) {
-      prompter.ShowMessage(FileErrorMessage(error, *path));
+      std::fprintf(stderr,
+                   "velkora-cli: the output file %s was written, but the report could not be "
+                   "added to %s: %s\n",
+                   outputPath.c_str(), path->c_str(), error.c_str());
       return 1;
     }
   }
   return 0;
+}
+
+// The column orders of the options into the request; the exit code of a usage error.
+std::optional<int> TakeColumnOrders(const CliArguments& parsed, RunRequest& request) {
+  const OrderOrExit input = ColumnOrderOption(parsed, "input-order");
+  const OrderOrExit output = input.exitCode ? input : ColumnOrderOption(parsed, "output-order");
+  if (output.exitCode) {
+    return output.exitCode;
+  }
+  request.inputOrder = input.order.value_or(kDefaultColumnOrder);
+  request.outputOrder = output.order;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -282,6 +332,14 @@ int RunConvertCommand(const CommandArguments& args) {
                             "'; 'velkora-cli convert --help' lists them");
   }
 
+  RunRequest request;
+  if (const std::optional<int> exitCode = RefuseMovesWithLayoutOnly(parsed)) {
+    return *exitCode;
+  }
+  if (const std::optional<int> exitCode = TakeColumnOrders(parsed, request)) {
+    return *exitCode;
+  }
+
   Session session;
   ProgressLine progress(ProgressLine::StderrIsTerminal());
   RunPrompter prompter(parsed.HasFlag("yes"), progress);
@@ -290,11 +348,15 @@ int RunConvertCommand(const CommandArguments& args) {
       header && !LoadHeaderFile(session, *header)) {
     return 1;
   }
-  RunRequest request;
   if (const std::optional<int> exitCode = FillFactorSources(parsed, session, request, prompter)) {
     return *exitCode;
   }
   if (parsed.HasFlag("calculate")) {
+    if (const std::optional<CalculateRefusal> refusal = RefuseCalculation(request.controlPoints)) {
+      prompter.ShowMessage(Message{refusal->message, MessageIcon::kExclamation, MessageButtons::kOk,
+                                   kCalculateRefusedTitle});
+      return 1;
+    }
     request.factors = CalculateFactors(request.controlPoints);
   }
   TypeFactors(parsed, request);
@@ -310,7 +372,10 @@ int RunConvertCommand(const CommandArguments& args) {
   request.outputEntry = *formatEntry;
   request.suppressZeroElevations = !parsed.HasFlag("keep-zero-elevations");
   request.oneThread = parsed.HasFlag("one-thread");
-  AddInputFiles(parsed, request, prompter);
+  request.layoutOnly = parsed.HasFlag("layout-only");
+  if (!AddInputFiles(parsed, request, prompter)) {
+    return 1;
+  }
 
   const RunOutcome outcome =
       RunConversion(session, request, prompter, [&progress](std::int64_t points) {
@@ -318,10 +383,14 @@ int RunConvertCommand(const CommandArguments& args) {
         return true;
       });
   progress.Clear();
+  if (outcome.result == RunResult::kDeclined) {
+    std::fprintf(stderr, "velkora-cli: %s exists and was kept; --yes replaces it\n",
+                 output->c_str());
+  }
   if (outcome.result != RunResult::kCompleted) {
     return 1;
   }
-  return HandOverReport(parsed, session, prompter);
+  return HandOverReport(parsed, session, *output);
 }
 
 }  // namespace velkora::cli

@@ -4,6 +4,7 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "cli/LayoutNames.h"
 #include "engine/input/FormatDetection.h"
 
 namespace velkora::cli {
@@ -25,7 +26,9 @@ const CommandSpec kDetectSpec{
         "  6    80-column\n"
         "  7    80-column-plus       (\"+\" in column 16 and \".\" in column 19)\n"
         "  100  unrecognized\n"
-        "  200  unreadable           (the file cannot be opened)\n",
+        "  200  unreadable           (the file cannot be opened)\n"
+        "Exit status: 0 when every file could be opened, 1 when any could not, 2 on a usage\n"
+        "error.\n",
     .options = {},
     .minPositionals = 1,
 };
@@ -33,17 +36,17 @@ const CommandSpec kDetectSpec{
 std::string LayoutName(const Detection& detection) {
   switch (detection.layout) {
     case InputLayout::kCommaDelimited:
-      return "comma-delimited";
+      return std::string(kCommaDelimitedName);
     case InputLayout::kGeopakDelimited:
-      return std::string("geopak-delimited ") + detection.delimiter;
+      return std::string(detection.delimiter == '/' ? kGeopakSlashName : kGeopakSemicolonName);
     case InputLayout::kCoordinateListing:
-      return "coordinate-listing";
+      return std::string(kListingName);
     case InputLayout::kSdms:
-      return "sdms";
+      return std::string(kSdmsName);
     case InputLayout::kEightyColumn:
-      return "80-column";
+      return std::string(kEightyColumnName);
     case InputLayout::kEightyColumnPlus:
-      return "80-column-plus";
+      return std::string(kEightyColumnPlusName);
     case InputLayout::kCannotOpen:
       return "unreadable";
     default:
@@ -58,13 +61,18 @@ int RunDetectCommand(const CommandArguments& args) {
   if (const std::optional<int> exitCode = ParseCommandLine(kDetectSpec, args, parsed)) {
     return *exitCode;
   }
+  // A script that checks files before a batch run must learn of one that is missing.
+  int exitCode = 0;
   for (const std::string& path : parsed.positionals) {
     const Detection detection = DetectFormat(path);
     const std::string line = std::to_string(static_cast<int>(detection.layout)) + '\t' +
                              LayoutName(detection) + '\t' + path + '\n';
     std::fwrite(line.data(), 1, line.size(), stdout);
+    if (detection.layout == InputLayout::kCannotOpen) {
+      exitCode = 1;
+    }
   }
-  return 0;
+  return exitCode;
 }
 
 }  // namespace velkora::cli

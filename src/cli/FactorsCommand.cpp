@@ -6,6 +6,7 @@
 #include "app/FactorCommands.h"
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "cli/ColumnOrderOptions.h"
 #include "cli/ControlPointOptions.h"
 #include "cli/FactorBoxes.h"
 #include "cli/StderrPrompter.h"
@@ -13,6 +14,11 @@
 namespace velkora::cli {
 
 namespace {
+
+std::vector<OptionSpec> WithInputOrder(std::vector<OptionSpec> options) {
+  options.push_back(InputOrderOption());
+  return options;
+}
 
 CommandSpec FactorsSpec() {
   return CommandSpec{
@@ -28,9 +34,11 @@ CommandSpec FactorsSpec() {
           "  velkora-cli factors --source-pivot 1000,1000 --source-ref 1000,2000 \\\n"
           "      --dest-pivot 5000,5000 --dest-ref 6000,5000\n"
           "  velkora-cli factors --reference control.txt --points 1,2,10,11\n"
+          "A source or destination pivot at the same place as its reference point gives no\n"
+          "direction: Calculate refuses such points.\n"
           "Exit status: 0 when the boxes were printed, 1 when the reference file cannot be\n"
-          "loaded, 2 on a usage error.\n",
-      .options = ControlPointOptions(),
+          "loaded or Calculate refuses the points, 2 on a usage error.\n",
+      .options = WithInputOrder(ControlPointOptions()),
       .minPositionals = 0,
       .maxPositionals = 0,
   };
@@ -43,10 +51,20 @@ int RunFactorsCommand(const CommandArguments& args) {
   if (const std::optional<int> exitCode = ParseCommandLine(FactorsSpec(), args, parsed)) {
     return *exitCode;
   }
+  const OrderOrExit order = ColumnOrderOption(parsed, "input-order");
+  if (order.exitCode) {
+    return *order.exitCode;
+  }
   StderrPrompter prompter;
-  const ControlPointsOrExit points = ControlPointsFromOptions(parsed, prompter);
+  const ControlPointsOrExit points = ControlPointsFromOptions(
+      parsed, prompter, ReadOptions{order.order.value_or(kDefaultColumnOrder)});
   if (points.exitCode) {
     return *points.exitCode;
+  }
+  if (const std::optional<CalculateRefusal> refusal = RefuseCalculation(points.points)) {
+    prompter.ShowMessage(Message{refusal->message, MessageIcon::kExclamation, MessageButtons::kOk,
+                                 kCalculateRefusedTitle});
+    return 1;
   }
   const std::string boxes = FactorBoxLines(CalculateFactors(points.points));
   std::fwrite(boxes.data(), 1, boxes.size(), stdout);

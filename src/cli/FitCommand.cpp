@@ -6,6 +6,7 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "cli/ColumnOrderOptions.h"
 #include "cli/ControlPairOptions.h"
 #include "cli/FactorBoxes.h"
 #include "cli/StderrPrompter.h"
@@ -44,6 +45,7 @@ CommandSpec FitSpec() {
   for (const OptionSpec& option : ControlPairOptions()) {
     spec.options.push_back(option);
   }
+  spec.options.push_back(InputOrderOption());
   return spec;
 }
 
@@ -54,8 +56,13 @@ int RunFitCommand(const CommandArguments& args) {
   if (const std::optional<int> exitCode = ParseCommandLine(FitSpec(), args, parsed)) {
     return *exitCode;
   }
+  const OrderOrExit order = ColumnOrderOption(parsed, "input-order");
+  if (order.exitCode) {
+    return *order.exitCode;
+  }
   StderrPrompter prompter;
-  const FitOrExit fitted = FitFromOptions(parsed, prompter);
+  const FitOrExit fitted =
+      FitFromOptions(parsed, prompter, order.order.value_or(kDefaultColumnOrder));
   if (fitted.exitCode) {
     return *fitted.exitCode;
   }

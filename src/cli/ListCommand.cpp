@@ -5,6 +5,7 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "cli/ColumnOrderOptions.h"
 #include "cli/StderrPrompter.h"
 #include "engine/input/PointReader.h"
 #include "engine/points/Decimals.h"
@@ -14,19 +15,21 @@ namespace velkora::cli {
 
 namespace {
 
-const CommandSpec kListSpec{
-    .name = "list",
-    .usage = "FILE",
-    .summary =
-        "Reads FILE in any input layout, as a reference file of control points is read,\n"
-        "and prints one line per valid point: the number in 9 columns, X and Y in 13\n"
-        "columns each with four decimals, two blanks and the description.",
-    .details =
-        "Exit status: 0 when points were listed, 1 when the file gives none or cannot be read.\n",
-    .options = {},
-    .minPositionals = 1,
-    .maxPositionals = 1,
-};
+CommandSpec ListSpec() {
+  return CommandSpec{
+      .name = "list",
+      .usage = "FILE",
+      .summary =
+          "Reads FILE in any input layout, as a reference file of control points is read,\n"
+          "and prints one line per valid point: the number in 9 columns, X and Y in 13\n"
+          "columns each with four decimals, two blanks and the description.",
+      .details =
+          "Exit status: 0 when points were listed, 1 when the file gives none or cannot be read.\n",
+      .options = {InputOrderOption()},
+      .minPositionals = 1,
+      .maxPositionals = 1,
+  };
+}
 
 // Why a file gives no reader: the opener's own refusal, or an unknown or unopenable file.
 void ReportRefusedFile(const OpenedReader& opened, const std::string& path, Prompter& prompter) {
@@ -43,12 +46,17 @@ void ReportRefusedFile(const OpenedReader& opened, const std::string& path, Prom
 
 int RunListCommand(const CommandArguments& args) {
   CliArguments parsed;
-  if (const std::optional<int> exitCode = ParseCommandLine(kListSpec, args, parsed)) {
+  if (const std::optional<int> exitCode = ParseCommandLine(ListSpec(), args, parsed)) {
     return *exitCode;
+  }
+  const OrderOrExit order = ColumnOrderOption(parsed, "input-order");
+  if (order.exitCode) {
+    return *order.exitCode;
   }
   StderrPrompter prompter;
   const std::string& path = parsed.positionals.front();
-  const OpenedReader opened = OpenPointReader(path);
+  const OpenedReader opened =
+      OpenPointReader(path, ReadOptions{order.order.value_or(kDefaultColumnOrder)});
   if (!opened.reader) {
     ReportRefusedFile(opened, path, prompter);
     return 1;

@@ -4,9 +4,10 @@
 namespace velkora::cli {
 
 MessageAnswer RunPrompter::ShowMessage(const Message& message) {
-  // --yes answered the question before it was asked; printing it would read as a refusal.
-  if (answerYes_ && message.buttons == MessageButtons::kYesNo) {
-    return MessageAnswer::kYes;
+  // --yes answers a question before it is asked, its absence says No; printing the question
+  // would read as if an answer were awaited. The command says what the answer kept.
+  if (message.buttons == MessageButtons::kYesNo) {
+    return answerYes_ ? MessageAnswer::kYes : MessageAnswer::kNo;
   }
   progress_.Clear();
   return messages_.ShowMessage(message);

@@ -1,5 +1,6 @@
 // The Prompter of a convert run: messages as stderr lines that never share a line with the
-// progress count, and the overwrite question answered by --yes without being printed.
+// progress count, and the overwrite question answered by --yes (or No without it) without being
+// printed.
 #pragma once
 
 #include "cli/ProgressLine.h"

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -24,6 +25,7 @@
 #include <QUrl>
 #include <array>
 
+#include "app/ColumnOrderChoice.h"
 #include "app/ControlPointPick.h"
 #include "app/ConversionRun.h"
 #include "app/FactorCommands.h"
@@ -54,7 +56,7 @@ using enum ControlKind;
 
 // Client area of the window, in twips.
 constexpr double kClientWidth = 5865;
-constexpr double kClientHeight = 8910;
+constexpr double kClientHeight = 9330;
 constexpr double kLineWidth = kClientWidth - 480;
 
 constexpr const char* kPickArrow = "\u25C4";
@@ -147,13 +149,24 @@ constexpr ControlRow kControls[] = {
      315},
     {kCheck, "chkSuppress", "", "Do not output any value if elevations are zero or blank.", 4320,
      7660, 1455, 375},
-    {kLine, "", "", nullptr, 240, 8220, kLineWidth, 30},
+    // The column order of the delimited layouts, one list for what is read and one for what is
+    // written, on a row of their own under the output format they belong with.
+    {kLabel, "Label19", "Delimited Columns :", nullptr, 360, 8140, 1440, 240},
+    {kLabel, "Label20", "Input", nullptr, 1920, 8140, 480, 240},
+    {kList, "inOrder", "",
+     "Column order of delimited input and reference files: point, X (easting), Y (northing), or "
+     "northing first. A header line naming the columns overrides it.",
+     2400, 8080, 1095, 315},
+    {kLabel, "Label21", "Output", nullptr, 3720, 8140, 600, 240},
+    {kList, "outOrder", "", "Column order of a Comma-Delimited or Geopak Delimited output file.",
+     4320, 8080, 1215, 315},
+    {kLine, "", "", nullptr, 240, 8640, kLineWidth, 30},
 
-    {kButton, "btnHeader", "Header", nullptr, 495, 8400, 855, 375},
-    {kButton, "btnClr", "Clear All", "Clear all fields on this form.", 1830, 8400, 855, 375},
-    {kButton, "btnCompute", "Compute", "Do the coordinate conversion as specified.", 3165, 8400,
+    {kButton, "btnHeader", "Header", nullptr, 495, 8820, 855, 375},
+    {kButton, "btnClr", "Clear All", "Clear all fields on this form.", 1830, 8820, 855, 375},
+    {kButton, "btnCompute", "Compute", "Do the coordinate conversion as specified.", 3165, 8820,
      855, 375},
-    {kButton, "btnExit", "Exit", "End the program.", 4500, 8400, 855, 375},
+    {kButton, "btnExit", "Exit", "End the program.", 4500, 8820, 855, 375},
 };
 
 // The control points' number boxes and pick buttons.
@@ -307,6 +320,16 @@ void MainWindow::ConnectEdits() {
   }
   connect(findChild<QCheckBox*>(QStringLiteral("chkSuppress")), &QCheckBox::clicked, this,
           [this](bool checked) { form_.chkSuppress.checked = checked ? 1 : 0; });
+  connect(findChild<QComboBox*>(QStringLiteral("inOrder")), &QComboBox::activated, this,
+          [this](int index) {
+            Handle([this, index] {
+              SelectInputOrder(session_, form_, prompter_, static_cast<std::size_t>(index));
+            });
+          });
+  connect(findChild<QComboBox*>(QStringLiteral("outOrder")), &QComboBox::activated, this,
+          [this](int index) {
+            Handle([this, index] { SelectOutputOrder(form_, static_cast<std::size_t>(index)); });
+          });
 
   auto* list = findChild<QComboBox*>(QStringLiteral("loadedFiles"));
   connect(list, &QComboBox::activated, this,
@@ -352,7 +375,7 @@ void MainWindow::ConnectCommands() {
       ApplyPickedPoint(form_, role, Browser().Pick(ToQt(BrowserCaption(role))));
     });
   }
-  onClick("compDeltas", [this] { ComputeFactors(form_); });
+  onClick("compDeltas", [this] { ComputeFactors(form_, prompter_); });
   onClick("btnListClr", [this] { ResetFileList(session_, form_); });
   onClick("btnAdd", [this] { AddFileByDialog(session_, form_, prompter_); });
   onClick("btnGetOName", [this] { SelectOutputFileByDialog(form_, prompter_); });
@@ -399,14 +422,14 @@ void MainWindow::ConnectCommands() {
 }
 
 void MainWindow::SetTabOrder() {
-  const std::array<const char*, 38> order = {
-      "rFileName",  "btnGetRName", "SPPN",        "SPPX",        "SPPY",      "btnSPP",
-      "SRPN",       "SRPX",        "SRPY",        "btnSRP",      "DPPN",      "DPPX",
-      "DPPY",       "btnDPP",      "DRPN",        "DRPX",        "DRPY",      "btnDRP",
-      "compDeltas", "btnListClr",  "loadedFiles", "btnAdd",      "txtDX",     "txtDY",
-      "txtDZ",      "txtDR",       "ignoreDR",    "txtDS",       "ignoreDS",  "btnProjection",
-      "oFileName",  "btnGetOName", "outFormat",   "chkSuppress", "btnHeader", "btnClr",
-      "btnCompute", "btnExit"};
+  const std::array<const char*, 40> order = {
+      "rFileName",  "btnGetRName", "SPPN",        "SPPX",        "SPPY",     "btnSPP",
+      "SRPN",       "SRPX",        "SRPY",        "btnSRP",      "DPPN",     "DPPX",
+      "DPPY",       "btnDPP",      "DRPN",        "DRPX",        "DRPY",     "btnDRP",
+      "compDeltas", "btnListClr",  "loadedFiles", "btnAdd",      "txtDX",    "txtDY",
+      "txtDZ",      "txtDR",       "ignoreDR",    "txtDS",       "ignoreDS", "btnProjection",
+      "oFileName",  "btnGetOName", "outFormat",   "chkSuppress", "inOrder",  "outOrder",
+      "btnHeader",  "btnClr",      "btnCompute",  "btnExit"};
   QWidget* previous = nullptr;
   for (const char* name : order) {
     auto* widget = findChild<QWidget*>(Name(name));
@@ -468,6 +491,16 @@ void MainWindow::Handle(const std::function<void()>& handler) {
   handler();
   ShowForm();
   handling_ = false;
+}
+
+// Exit, Esc and the window's close button all end here: a report with runs neither saved nor
+// printed is lost with the program, so the user is asked first.
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (MayExit(session_, prompter_)) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

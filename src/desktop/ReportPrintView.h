@@ -21,6 +21,9 @@ class ReportPrintView : public ReportPrinter {
   void NewPage() override;
   void EndDocument() override;
 
+  // The printer could not start a document: nothing was printed.
+  bool Failed() const { return failed_; }
+
  private:
   QPrinter& printer_;
   Prompter& prompter_;

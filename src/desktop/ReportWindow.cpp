@@ -147,6 +147,10 @@ void ReportWindow::Print() {
 void ReportWindow::PrintTo(QPrinter& printer, int copies) {
   ReportPrintView view(printer, prompter_);
   PrintReport(session_.reportText, copies, view);
+  // Only a report on paper may be lost with the program without a question.
+  if (!view.Failed()) {
+    ReportPrinted(session_);
+  }
 }
 
 void ReportWindow::Save() {

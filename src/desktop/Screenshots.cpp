@@ -84,7 +84,7 @@ void FillSampleConversion(Session& session, MainForm& form, Prompter& prompter,
     form.DPPY.text = GeneralForm(ReadNumber(form.SPPY.text) + 500);
     form.DRPX.text = GeneralForm(ReadNumber(form.SRPX.text) + 1000);
     form.DRPY.text = GeneralForm(ReadNumber(form.SRPY.text) + 500);
-    ComputeFactors(form);
+    ComputeFactors(form, prompter);
   }
   form.oFileName.text = outputPath;
   form.outFormat.selected = 0;

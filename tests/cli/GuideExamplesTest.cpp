@@ -2,23 +2,18 @@
 // is a shell session on the installed sample files, and its output must match the guide.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "cli/CliProcess.h"
+#include "support/Files.h"
+#include "support/RunProgram.h"
 
-namespace velkora::cli_test {
+namespace velkora::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-const fs::path kSourceRoot = fs::path(VELKORA_TEST_DATA_DIR).parent_path().parent_path();
-// The report date of every example: December 5, 2025.
-constexpr const char* kReportDate = "1764892800";
 
 // A typed line is "$ " and one of the programs the guide runs; the sample files' own comment
 // lines also start with "$ ", and are output.
@@ -45,21 +40,17 @@ std::vector<ConsoleBlock> ConsoleBlocks(const std::string& guide) {
   bool continues = false;
   for (int number = 1; std::getline(text, line); ++number) {
     if (!inBlock) {
-      if (line == "```console") {
-        inBlock = true;
+      inBlock = line == "```console";
+      if (inBlock) {
         blocks.push_back(ConsoleBlock{number, {}, {}});
       }
-      continue;
-    }
-    ConsoleBlock& block = blocks.back();
-    if (line == "```") {
+    } else if (line == "```") {
       inBlock = false;
     } else if (continues || IsTyped(line)) {
-      block.commands += continues ? line : line.substr(2);
-      block.commands += "\n";
+      blocks.back().commands += (continues ? line : line.substr(2)) + "\n";
       continues = line.ends_with("\\");
     } else {
-      block.expected += line + "\n";
+      blocks.back().expected += line + "\n";
     }
   }
   return blocks;
@@ -76,52 +67,32 @@ std::string AsShown(const std::string& output) {
   return shown;
 }
 
-// A folder laid out as the reader's: the installed sample files in work/, and a copy of
-// velkora-cli of its own in bin/, so that no header defaults file of the build is read.
-class GuideSession {
- public:
-  explicit GuideSession(const fs::path& root) : work_(root / "work"), bin_(root / "bin") {
-    fs::create_directories(work_);
-    fs::create_directories(bin_);
-    fs::copy_file(VELKORA_CLI_PATH, bin_ / "velkora-cli");
-    std::ifstream examples(kSourceRoot / "packaging" / "examples.txt");
-    for (std::string example; std::getline(examples, example);) {
-      fs::copy_file(SampleFile(example), work_ / fs::path(example).filename());
-    }
-  }
-
-  // Runs the block's commands in one shell, as a reader types them one after the other.
-  std::string Run(const ConsoleBlock& block) const {
-    const fs::path script = work_.parent_path() / "block.sh";
-    const fs::path output = work_.parent_path() / "block.out";
-    WriteWhole(script, block.commands);
-    const std::string command = "cd " + ShellQuoted(work_.string()) +
-                                " && env -i PATH=" + ShellQuoted(bin_.string() + ":/usr/bin:/bin") +
-                                " HOME=" + ShellQuoted(work_.parent_path().string()) +
-                                " LC_ALL=C SOURCE_DATE_EPOCH=" + kReportDate + " sh " +
-                                ShellQuoted(script.string()) + " >" + ShellQuoted(output.string()) +
-                                " 2>&1 </dev/null";
-    std::system(command.c_str());
-    return AsShown(ReadWhole(output));
-  }
-
- private:
-  fs::path work_;
-  fs::path bin_;
-};
-
 TEST(GuideExamplesTest, EveryConsoleExampleGivesTheOutputShown) {
-  const std::vector<ConsoleBlock> blocks =
-      ConsoleBlocks(ReadWhole(kSourceRoot / "docs" / "guide.md"));
+  const fs::path source = VELKORA_SOURCE_DIR;
+  const std::vector<ConsoleBlock> blocks = ConsoleBlocks(ReadWhole(source / "docs/guide.md"));
   // The guide's sections on layouts, factors, the report and the command line all have them.
   ASSERT_GE(blocks.size(), 15u);
+  // The reader's folder: the installed sample files in work/, velkora-cli in bin/ (so that no
+  // header defaults of the build are read), December 5, 2025 as the report date.
   ScratchFolder folder;
-  const GuideSession session(folder.Path());
+  fs::create_directories(folder / "work");
+  fs::create_directories(folder / "bin");
+  fs::copy_file(VELKORA_CLI_PATH, folder / "bin/velkora-cli");
+  std::istringstream examples(ReadWhole(source / "packaging/examples.txt"));
+  for (std::string example; std::getline(examples, example);) {
+    fs::copy_file(DataPath(example), folder / "work" / fs::path(example).filename());
+  }
+  const std::vector<std::string> environment = {
+      "PATH=" + (folder / "bin").string() + ":/usr/bin:/bin", "HOME=" + folder.Path().string(),
+      "XDG_CONFIG_HOME=" + folder.Path().string(), "LC_ALL=C", "SOURCE_DATE_EPOCH=1764892800"};
   for (const ConsoleBlock& block : blocks) {
     ASSERT_FALSE(block.commands.empty()) << "docs/guide.md:" << block.line;
-    EXPECT_EQ(session.Run(block), block.expected) << "docs/guide.md:" << block.line;
+    // Both streams in one, as the reader's terminal shows them.
+    const ProgramRun run = RunProgram("/bin/sh", {"-c", "exec 2>&1\n" + block.commands},
+                                      folder / "work", environment, folder.Path());
+    EXPECT_EQ(AsShown(run.out), block.expected) << "docs/guide.md:" << block.line;
   }
 }
 
 }  // namespace
-}  // namespace velkora::cli_test
+}  // namespace velkora::testing

@@ -37,7 +37,7 @@ std::string RandomLine(std::mt19937_64& random) {
   };
   std::string line;
   for (std::uint64_t field = random() % 9; field > 0; --field) {
-    switch (random() % 4) {
+    switch (random() % 5) {
       case 0:
         line += some("0123456789", 10) + (random() % 2 != 0 ? "." + some("0123456789", 9) : "");
         break;
@@ -46,6 +46,9 @@ std::string RandomLine(std::mt19937_64& random) {
         break;
       case 2:
         line += some("ABC /", 8);
+        break;
+      case 3:
+        line += '"' + some("AB1.,\" ", 8) + some("\"", 1) + some("C ", 2);
         break;
       default:
         line += some(kAny, 6);
@@ -71,8 +74,9 @@ std::uint64_t Bits(double value) {
 }
 
 TEST(CommaLine, ShortLinesReadAsLongOnes) {
-  const auto shortReader = MakeCommaDelimitedReader({InputLayout::kCommaDelimited});
-  const auto longReader = MakeCommaDelimitedReader({InputLayout::kCommaDelimited});
+  const Detection comma(InputLayout::kCommaDelimited);
+  const auto shortReader = MakeCommaDelimitedReader(comma, kDefaultColumnOrder);
+  const auto longReader = MakeCommaDelimitedReader(comma, kDefaultColumnOrder);
   std::mt19937_64 random(20261208);
   for (int i = 0; i < kLines; ++i) {
     const std::string line = RandomLine(random);

@@ -68,6 +68,19 @@ void EndBlock(Directive& directive) {
   }
 }
 
+// Calls `take(line, lineNumber)` for every line of the file, without its line feed.
+template <typename TakeLine>
+void ForEachLine(const std::filesystem::path& file, TakeLine take) {
+  const std::string text = ReadWhole(file);
+  int lineNumber = 0;
+  for (std::size_t start = 0; start < text.size();) {
+    std::size_t end = text.find('\n', start);
+    end = end == std::string::npos ? text.size() : end;
+    take(std::string_view(text).substr(start, end - start), ++lineNumber);
+    start = end + 1;
+  }
+}
+
 }  // namespace
 
 std::vector<std::string> SplitTokens(std::string_view row) {
@@ -99,17 +112,28 @@ bool Directive::Has(std::string_view token) const {
   return std::find(tokens.begin(), tokens.end(), token) != tokens.end();
 }
 
+std::string Directive::Repeated(std::string_view text) const {
+  const auto times = std::find(tokens.begin(), tokens.end(), "times");
+  long long count =
+      times == tokens.end() || times + 1 == tokens.end() ? 1 : std::stoll(*(times + 1));
+  std::string repeated;
+  for (; count > 0; --count) {
+    repeated += text;
+  }
+  return repeated;
+}
+
+std::string Directive::Content() const {
+  return Repeated(block.value_or(""));
+}
+
+std::string Directive::Arg(std::size_t index) const {
+  return index < tokens.size() ? tokens[index] : std::string();
+}
+
 std::vector<Case> ReadCases(const std::filesystem::path& file) {
   std::vector<Case> cases;
-  const std::string text = ReadWhole(file);
-  int lineNumber = 0;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    end = end == std::string::npos ? text.size() : end;
-    const std::string_view line(text.data() + start, end - start);
-    start = end + 1;
-    ++lineNumber;
+  ForEachLine(file, [&](std::string_view line, int lineNumber) {
     const std::string where = file.filename().string() + ":" + std::to_string(lineNumber);
     if (line.starts_with("===")) {
       if (!cases.empty() && !cases.back().directives.empty()) {
@@ -130,7 +154,7 @@ std::vector<Case> ReadCases(const std::filesystem::path& file) {
       }
       cases.back().directives.push_back({SplitTokens(line), std::nullopt, lineNumber});
     }
-  }
+  });
   if (!cases.empty() && !cases.back().directives.empty()) {
     EndBlock(cases.back().directives.back());
   }
@@ -156,21 +180,13 @@ std::vector<Case> ReadCaseFolder(const std::filesystem::path& folder) {
 
 std::vector<Row> ReadTable(const std::filesystem::path& file) {
   std::vector<Row> rows;
-  const std::string text = ReadWhole(file);
-  int lineNumber = 0;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    end = end == std::string::npos ? text.size() : end;
-    ++lineNumber;
-    std::vector<std::string> tokens =
-        SplitTokens(std::string_view(text).substr(start, end - start));
-    start = end + 1;
+  ForEachLine(file, [&](std::string_view line, int lineNumber) {
+    std::vector<std::string> tokens = SplitTokens(line);
     if (!tokens.empty()) {
       rows.push_back(
           {std::move(tokens), file.filename().string() + ":" + std::to_string(lineNumber)});
     }
-  }
+  });
   return rows;
 }
 
@@ -180,6 +196,15 @@ std::string TestName(std::string_view name) {
     out += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
   }
   return out;
+}
+
+}  // namespace velkora::testing
+
+namespace velkora::testing {
+
+std::string CaseTestName(const ::testing::TestParamInfo<Case>& info) {
+  const std::string& where = info.param.where;
+  return TestName(where.substr(0, where.find('.')) + "_" + info.param.name);
 }
 
 }  // namespace velkora::testing

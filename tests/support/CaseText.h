@@ -2,6 +2,8 @@
 // C escapes inside quotes), and cases made of directives with optional "|" content blocks.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <optional>
 #include <ostream>
@@ -23,6 +25,12 @@ struct Directive {
   int line = 0;
 
   bool Has(std::string_view token) const;
+  // `text` repeated N times when the tokens hold "times N", else once.
+  std::string Repeated(std::string_view text) const;
+  // The block, repeated as the tokens say; empty without a block.
+  std::string Content() const;
+  // Token `index` (0 is the directive's word), or "" when there are fewer.
+  std::string Arg(std::size_t index) const;
 };
 
 // A case: "=== name" and the directives below it, up to the next "===". Lines that start with
@@ -52,5 +60,8 @@ std::vector<Row> ReadTable(const std::filesystem::path& file);
 
 // A case or row name fit for a test name: letters and digits, "_" for the rest.
 std::string TestName(std::string_view name);
+
+// A case's test name: its file's name and its own, so that names stay apart across files.
+std::string CaseTestName(const ::testing::TestParamInfo<Case>& info);
 
 }  // namespace velkora::testing

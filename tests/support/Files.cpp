@@ -38,6 +38,16 @@ ScratchFolder::~ScratchFolder() {
   std::filesystem::remove_all(path_, error);
 }
 
+InFolder::InFolder(const std::filesystem::path& folder)
+    : previous_(std::filesystem::current_path()) {
+  std::filesystem::current_path(folder);
+}
+
+InFolder::~InFolder() {
+  std::error_code error;
+  std::filesystem::current_path(previous_, error);
+}
+
 std::filesystem::path DataPath(const std::string& name) {
   return std::filesystem::path(VELKORA_TEST_DATA_DIR) / name;
 }

@@ -25,6 +25,19 @@ class ScratchFolder {
   std::filesystem::path path_;
 };
 
+// Makes `folder` the current folder until the object goes, so that a case's relative names
+// and the paths in its messages and reports stay short and the same on every machine.
+class InFolder {
+ public:
+  explicit InFolder(const std::filesystem::path& folder);
+  ~InFolder();
+  InFolder(const InFolder&) = delete;
+  InFolder& operator=(const InFolder&) = delete;
+
+ private:
+  std::filesystem::path previous_;
+};
+
 // The folders the tests read from: tests/data and the real survey files beside the project.
 std::filesystem::path DataPath(const std::string& name);
 std::filesystem::path RealDataPath(const std::string& name);

@@ -4,10 +4,12 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <utility>
 
 #include "engine/input/LinePointReader.h"
 #include "engine/text/DigitWords.h"
 #include "engine/text/NumberText.h"
+#include "engine/text/QuotedFields.h"
 #include "engine/text/TextColumns.h"
 
 namespace velkora {
@@ -40,9 +42,36 @@ double TakeNumberUpToComma(std::string_view& rest) {
   return ReadNumber(TakeUpToComma(rest));
 }
 
+// The texts of a line's quoted fields, unquoted, which the point shows; `taken` tells whether
+// the last line read had any.
+struct UnquotedFields {
+  std::string pointNum;
+  std::string number;
+  std::string description;
+  std::string feature;
+  bool taken = false;
+};
+
+// The next field of `rest`: a quoted field unquoted into `unquoted`, any other the text before
+// the next comma. Only a field that begins with a quote takes the slower way.
+std::string_view TakeField(std::string_view& rest, std::string& unquoted, bool& taken) {
+  if (!rest.empty() && rest.front() == '"' && TakeQuotedField(rest, unquoted)) {
+    taken = true;
+    return unquoted;
+  }
+  return TakeUpToComma(rest);
+}
+
+double TakeNumberField(std::string_view& rest, std::string& unquoted) {
+  if (!rest.empty() && rest.front() == '"' && TakeQuotedField(rest, unquoted)) {
+    return ReadNumber(unquoted);
+  }
+  return TakeNumberUpToComma(rest);
+}
+
 // The common comma-delimited line, read where it lies in a copy that can be read 24 bytes past
 // any of its characters: the bytes past its end are zeros, which neither a number nor a field
-// holds.
+// holds. A field that begins with a double quote is left to the general way.
 constexpr std::size_t kShortLine = 64;
 
 class ShortLine {
@@ -55,6 +84,7 @@ class ShortLine {
   // The text before the next comma (the rest of the line without one); the rest starts after
   // that comma.
   std::string_view TakeField() {
+    quoted_ = quoted_ || text_[at_] == '"';
     std::size_t comma = at_;
     for (;; comma += 8) {
       const int found = FirstByteOf(LoadWord(text_.data() + comma), ',');
@@ -80,6 +110,9 @@ class ShortLine {
 
   std::string_view Rest() const { return {line_.data() + at_, line_.size() - at_}; }
 
+  // Whether a field began with a double quote: the line must be read the general way.
+  bool Quoted() const { return quoted_; }
+
  private:
   static constexpr std::size_t kSlack = 24;
 
@@ -92,9 +125,11 @@ class ShortLine {
   std::string_view line_;
   std::array<char, kShortLine + kSlack> text_;
   std::size_t at_ = 0;
+  bool quoted_ = false;
 };
 
-void TakeShortCommaDelimitedLine(std::string_view line, PointRecord& point) {
+// False, with the point's fields of no use, when the line holds a quoted field.
+bool TakeShortCommaDelimitedLine(std::string_view line, PointRecord& point) {
   ShortLine fields(line);
   point.pointNum = Trim(fields.TakeField());
   point.x = fields.TakeNumber();
@@ -103,20 +138,21 @@ void TakeShortCommaDelimitedLine(std::string_view line, PointRecord& point) {
   point.description = Trim(fields.TakeField());
   point.feature = Trim(fields.TakeField());
   point.rawText = Trim(fields.Rest());
+  return !fields.Quoted();
 }
 
-void TakeCommaDelimitedFields(std::string_view line, PointRecord& point) {
-  if (line.size() <= kShortLine) {
-    TakeShortCommaDelimitedLine(line, point);
+void TakeCommaDelimitedFields(std::string_view line, PointRecord& point, UnquotedFields& unquoted) {
+  unquoted.taken = false;
+  if (line.size() <= kShortLine && TakeShortCommaDelimitedLine(line, point)) {
     return;
   }
   std::string_view rest = line;
-  point.pointNum = Trim(TakeUpToComma(rest));
-  point.x = TakeNumberUpToComma(rest);
-  point.y = TakeNumberUpToComma(rest);
-  point.elev = TakeNumberUpToComma(rest);
-  point.description = Trim(TakeUpToComma(rest));
-  point.feature = Trim(TakeUpToComma(rest));
+  point.pointNum = Trim(TakeField(rest, unquoted.pointNum, unquoted.taken));
+  point.x = TakeNumberField(rest, unquoted.number);
+  point.y = TakeNumberField(rest, unquoted.number);
+  point.elev = TakeNumberField(rest, unquoted.number);
+  point.description = Trim(TakeField(rest, unquoted.description, unquoted.taken));
+  point.feature = Trim(TakeField(rest, unquoted.feature, unquoted.taken));
   point.rawText = Trim(rest);
 }
 
@@ -160,38 +196,60 @@ void TakeGeopakDelimitedFields(std::string_view line, char delimiter, PointRecor
 
 class CommaDelimitedReader : public LinePointReader {
  public:
-  explicit CommaDelimitedReader(const Detection& detection) : LinePointReader(detection, true) {}
+  CommaDelimitedReader(const Detection& detection, ColumnOrder order)
+      : LinePointReader(detection, true), order_(order) {}
 
   std::unique_ptr<PointReader> CopyForChunk() const override {
-    return std::make_unique<CommaDelimitedReader>(detection_);
+    return std::make_unique<CommaDelimitedReader>(detection_, order_);
+  }
+
+  // The texts of quoted fields lie in the reader's own strings.
+  bool ItemTextsLieInText() const override {
+    return !unquoted_.taken && LinePointReader::ItemTextsLieInText();
   }
 
  private:
-  void TakeFields(std::string_view line) override { TakeCommaDelimitedFields(line, point_); }
+  void TakeFields(std::string_view line) override {
+    TakeCommaDelimitedFields(line, point_, unquoted_);
+    if (order_ == ColumnOrder::kNorthingFirst) {
+      std::swap(point_.x, point_.y);
+    }
+  }
+
+  ColumnOrder order_;
+  UnquotedFields unquoted_;
 };
 
 class GeopakDelimitedReader : public LinePointReader {
  public:
-  explicit GeopakDelimitedReader(const Detection& detection) : LinePointReader(detection, false) {}
+  GeopakDelimitedReader(const Detection& detection, ColumnOrder order)
+      : LinePointReader(detection, false), order_(order) {}
 
   std::unique_ptr<PointReader> CopyForChunk() const override {
-    return std::make_unique<GeopakDelimitedReader>(detection_);
+    return std::make_unique<GeopakDelimitedReader>(detection_, order_);
   }
 
  private:
   void TakeFields(std::string_view line) override {
     TakeGeopakDelimitedFields(line, detection_.delimiter, point_);
+    if (order_ == ColumnOrder::kNorthingFirst) {
+      std::swap(point_.x, point_.y);
+    }
   }
+
+  ColumnOrder order_;
 };
 
 }  // namespace
 
-std::unique_ptr<PointReader> MakeCommaDelimitedReader(const Detection& detection) {
-  return std::make_unique<CommaDelimitedReader>(detection);
+std::unique_ptr<PointReader> MakeCommaDelimitedReader(const Detection& detection,
+                                                      ColumnOrder order) {
+  return std::make_unique<CommaDelimitedReader>(detection, order);
 }
 
-std::unique_ptr<PointReader> MakeGeopakDelimitedReader(const Detection& detection) {
-  return std::make_unique<GeopakDelimitedReader>(detection);
+std::unique_ptr<PointReader> MakeGeopakDelimitedReader(const Detection& detection,
+                                                       ColumnOrder order) {
+  return std::make_unique<GeopakDelimitedReader>(detection, order);
 }
 
 }  // namespace velkora

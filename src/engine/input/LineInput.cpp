@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -14,6 +15,9 @@ namespace velkora {
 namespace {
 constexpr std::size_t kBufferSize = 1 << 16;
 constexpr std::size_t kNoLookAhead = std::string_view::npos;
+// Spreadsheets and editors put it in front of UTF-8 text; left there it would become part of the
+// first point's number or of the first line's first column.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 }  // namespace
 
 LineInput::~LineInput() {
@@ -40,6 +44,10 @@ bool LineInput::Open(const std::string& path) {
   }
   data_ = buffer_.get();
   eof_ = failed_ = stopped_ = false;
+  // The first bytes are read at once, so that a byte-order mark is passed over before anything
+  // is read, as lines or as Unread() text.
+  atFileStart_ = true;
+  Fill();
   return true;
 }
 
@@ -111,6 +119,13 @@ bool LineInput::Fill() {
     eof_ = true;
     failed_ = std::ferror(file_) != 0;
     return false;
+  }
+  if (atFileStart_) {
+    atFileStart_ = false;
+    if (std::string_view(data_, len_).starts_with(kByteOrderMark)) {
+      pos_ = kByteOrderMark.size();
+      return pos_ < len_ || Fill();
+    }
   }
   return true;
 }

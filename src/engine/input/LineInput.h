@@ -1,6 +1,7 @@
 // Buffered reading of text lines, from a file or from a text in memory. A line ends at CR LF,
 // LF or CR; the break is not part of the line. Bytes are kept exactly as they are (NUL
-// included), nothing is transcoded. Lines are handed out where they lie in the buffer.
+// included), nothing is transcoded, but a UTF-8 byte-order mark at the start of a file is no
+// part of its first line. Lines are handed out where they lie in the buffer.
 #pragma once
 
 #include <cstdint>
@@ -86,6 +87,7 @@ class LineInput {
   std::size_t lookAheadStart_ = 0;
   bool eof_ = false;
   bool failed_ = false;
+  bool atFileStart_ = false;  // the next fill reads the first bytes, which may be a byte-order mark
   std::function<bool()> hook_;
   std::uint64_t hookInterval_ = 0;
   std::uint64_t linesSinceHook_ = 0;

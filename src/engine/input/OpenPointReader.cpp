@@ -9,12 +9,13 @@ namespace velkora {
 
 namespace {
 
-std::unique_ptr<PointReader> MakeReader(const Detection& detection) {
+std::unique_ptr<PointReader> MakeReader(const Detection& detection, const ReadOptions& options) {
+  const ColumnOrder order = detection.headerOrder.value_or(options.order);
   switch (detection.layout) {
     case InputLayout::kCommaDelimited:
-      return MakeCommaDelimitedReader(detection);
+      return MakeCommaDelimitedReader(detection, order);
     case InputLayout::kGeopakDelimited:
-      return MakeGeopakDelimitedReader(detection);
+      return MakeGeopakDelimitedReader(detection, order);
     case InputLayout::kCoordinateListing:
       return MakeListingReader(detection);
     case InputLayout::kSdms:
@@ -33,10 +34,10 @@ const char* NoPointsText(InputLayout layout) {
 
 }  // namespace
 
-OpenedReader OpenPointReader(const std::string& path) {
+OpenedReader OpenPointReader(const std::string& path, const ReadOptions& options) {
   OpenedReader opened;
   opened.detection = DetectFormat(path);
-  std::unique_ptr<PointReader> reader = MakeReader(opened.detection);
+  std::unique_ptr<PointReader> reader = MakeReader(opened.detection, options);
   if (!reader || !reader->Input().Open(path)) {
     return opened;
   }

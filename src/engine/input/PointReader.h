@@ -61,9 +61,9 @@ class PointReader {
   virtual std::unique_ptr<PointReader> CopyForChunk() const = 0;
   // With a chunk's text just opened: moves to its first point, for a chunk but the file's first.
   virtual void StartChunk() {}
-  // Whether the texts of every point and comment given lie in the text being read, so that they
-  // hold after the next call, for as long as that text.
-  virtual bool KeepsTextsOfItems() const { return false; }
+  // Whether the texts of the point or comment just given lie in the text being read, so that
+  // they hold after the next call, for as long as that text.
+  virtual bool ItemTextsLieInText() const { return false; }
 
  protected:
   explicit PointReader(const Detection& detection) : detection_(detection) {}
@@ -74,15 +74,21 @@ class PointReader {
   Detection detection_;
 };
 
+// How the delimited layouts are read: a file's header line, when it has one, overrides the
+// chosen column order.
+struct ReadOptions {
+  ColumnOrder order = kDefaultColumnOrder;
+};
+
 // A reader positioned at the first point of the file at `path`, or none: silently for a file
 // that cannot be opened or has no known layout, with `refusal` for a listing without points or
 // an SDMS file without an "AC:" record.
 struct OpenedReader {
   std::unique_ptr<PointReader> reader;
-  Detection detection;
+  Detection detection;  // with the order of the file's header line, if any
   std::string refusal;  // the message's text; the file's path goes below it
 };
 
-OpenedReader OpenPointReader(const std::string& path);
+OpenedReader OpenPointReader(const std::string& path, const ReadOptions& options = {});
 
 }  // namespace velkora

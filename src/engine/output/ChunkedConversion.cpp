@@ -59,11 +59,7 @@ void ConvertChunk(Chunk& chunk, PointWriter& writer) {
   try {
     const std::unique_ptr<PointReader> reader = OpenChunk(chunk);
     TextSink sink(writer, chunk.output);
-    if (reader->KeepsTextsOfItems()) {
-      ConvertPointsInBatches(*reader, *chunk.factors, sink, chunk.end, chunk.marks);
-    } else {
-      ConvertPoints(*reader, *chunk.factors, sink, chunk.end, &chunk.marks);
-    }
+    ConvertPointsInBatches(*reader, *chunk.factors, sink, chunk.end, chunk.marks);
   } catch (...) {
     chunk.failed = true;
   }
@@ -259,19 +255,23 @@ bool ChunkedConversion::Pool::Write(FileRun& run, Chunk& chunk) {
   run.sink.WriteText(chunk.output.View());
   run.result.points += chunk.end.points;
   run.lines += lines;
-  if (chunk.end.outOfRange) {
+  if (chunk.end.refused) {
     run.sink.Drain();
-    run.result.outcome =
-        run.sink.Failed() ? ConversionOutcome::kWriteFailed : ConversionOutcome::kOutOfRange;
-    run.result.outOfRangePoint = chunk.end.outOfRangePoint;
+    run.result.outcome = run.sink.Failed() ? ConversionOutcome::kWriteFailed : chunk.end.Refusal();
+    run.result.outOfRangePoint = chunk.end.refusedPoint;
+    run.result.tooWideField = chunk.end.tooWideField;
     return false;
   }
-  return !run.sink.Failed();
+  if (run.sink.Failed()) {
+    run.result.outcome = ConversionOutcome::kWriteFailed;
+    return false;
+  }
+  return true;
 }
 
 // A progress report within the chunk stopped the reading after the chunk's line `lastLine`:
-// the chunk is read again up to there, as the serial reading would have, to learn whether its
-// last point was out of range.
+// the chunk is read again up to there, as the serial reading would have, to learn whether the
+// output refused its last point.
 void ChunkedConversion::Pool::EndInChunk(FileRun& run, const Chunk& chunk, std::uint64_t lastLine) {
   if (run.sink.Failed()) {
     run.result.outcome = ConversionOutcome::kWriteFailed;
@@ -286,12 +286,12 @@ void ChunkedConversion::Pool::EndInChunk(FileRun& run, const Chunk& chunk, std::
   run.sink.WriteText(text.View());
   run.sink.Drain();
   run.result.points += end.points;
-  run.result.outOfRangePoint = end.outOfRangePoint;
+  run.result.outOfRangePoint = end.refusedPoint;
+  run.result.tooWideField = end.tooWideField;
   if (run.sink.Failed()) {
     run.result.outcome = ConversionOutcome::kWriteFailed;
   } else {
-    run.result.outcome =
-        end.outOfRange ? ConversionOutcome::kOutOfRange : ConversionOutcome::kCancelled;
+    run.result.outcome = end.refused ? end.Refusal() : ConversionOutcome::kCancelled;
   }
 }
 
@@ -310,6 +310,7 @@ void ChunkedConversion::Pool::Finish(FileRun& run) {
     run.result.points += rest.points;
     run.result.outcome = rest.outcome;
     run.result.outOfRangePoint = rest.outOfRangePoint;
+    run.result.tooWideField = rest.tooWideField;
     return;
   }
   run.sink.Drain();

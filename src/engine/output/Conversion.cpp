@@ -13,17 +13,31 @@ bool IsWritablePoint(const PointRecord& point) {
 namespace {
 
 // A write that failed makes the output useless whatever else happened, so it comes first.
-ConversionOutcome WhyItEnded(const PointSink& sink, const LineInput& input, bool outOfRange) {
+ConversionOutcome WhyItEnded(const PointSink& sink, const LineInput& input, const LoopEnd& end) {
   if (sink.Failed()) {
     return ConversionOutcome::kWriteFailed;
   }
-  if (outOfRange) {
-    return ConversionOutcome::kOutOfRange;
+  if (end.refused) {
+    return end.Refusal();
   }
   if (input.Stopped()) {
     return ConversionOutcome::kCancelled;
   }
   return input.Failed() ? ConversionOutcome::kReadFailed : ConversionOutcome::kConverted;
+}
+
+// A point the output cannot hold ends the file, like one that converts out of range: cutting a
+// field would write another value. Notes which point and why in `end`.
+bool Refuses(const PointSink& sink, const PointRecord& point, InputLayout source, LoopEnd& end) {
+  if (IsWritablePoint(point)) {
+    end.tooWideField = sink.FieldTooWide(point, source);
+    if (end.tooWideField.empty()) {
+      return false;
+    }
+  }
+  end.refused = true;
+  end.refusedPoint.assign(point.pointNum);
+  return true;
 }
 
 }  // namespace
@@ -56,9 +70,7 @@ void ConvertPoints(PointReader& reader, const TransformFactors& factors, PointSi
     if (shiftsElevations) {
       point.elev = ShiftElevation(point.elev, factors.deltaZ);
     }
-    if (!IsWritablePoint(point)) {
-      end.outOfRange = true;
-      end.outOfRangePoint.assign(point.pointNum);
+    if (Refuses(sink, point, source, end)) {
       return;
     }
     sink.Put(point, source);
@@ -112,6 +124,9 @@ void ConvertPointsInBatches(PointReader& reader, const TransformFactors& factors
         ++pointsRead;
         ++count;
       }
+      if (!reader.ItemTextsLieInText()) {
+        break;
+      }
     }
     for (std::size_t i = 0; i < count; ++i) {
       PointRecord& point = batch[i].point;
@@ -128,9 +143,7 @@ void ConvertPointsInBatches(PointReader& reader, const TransformFactors& factors
       const BatchItem& item = batch[i];
       if (item.comment) {
         sink.PutComment(item.line);
-      } else if (!IsWritablePoint(item.point)) {
-        end.outOfRange = true;
-        end.outOfRangePoint.assign(item.point.pointNum);
+      } else if (Refuses(sink, item.point, source, end)) {
         marks.resize(item.mark + 1);
         return;
       } else {
@@ -157,8 +170,9 @@ FileConversion ConvertFile(PointReader& reader, const TransformFactors& factors,
 
   FileConversion result;
   result.points = end.points;
-  result.outOfRangePoint = end.outOfRangePoint;
-  result.outcome = WhyItEnded(sink, input, end.outOfRange);
+  result.outOfRangePoint = end.refusedPoint;
+  result.tooWideField = end.tooWideField;
+  result.outcome = WhyItEnded(sink, input, end);
   return result;
 }
 

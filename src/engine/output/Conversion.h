@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/input/PointReader.h"
@@ -24,12 +25,14 @@ enum class ConversionOutcome {
   kOutOfRange,  // a point converts to a coordinate that cannot be written
   kReadFailed,
   kWriteFailed,
+  kTooWide,  // a field of a point is wider than the output layout's columns
 };
 
 struct FileConversion {
   ConversionOutcome outcome = ConversionOutcome::kConverted;
   std::int64_t points = 0;      // points of the file put into the output
   std::string outOfRangePoint;  // the number of the point that could not be written
+  std::string tooWideField;     // for kTooWide: the layout and field, as FieldTooWide names them
 };
 
 // Number text is only defined for finite values: an absurd input or factor must stop the run
@@ -45,11 +48,16 @@ FileConversion ConvertFile(PointReader& reader, const TransformFactors& factors,
                            std::uint64_t linesBefore = 0);
 
 // How far the loop got, kept up to date while it runs (a line hook may read `points`): to the
-// end of the reader's input or to a point out of range.
+// end of the reader's input or to a point the output cannot take.
 struct LoopEnd {
   std::int64_t points = 0;  // points put into the sink
-  bool outOfRange = false;
-  std::string outOfRangePoint;
+  bool refused = false;     // a point converts out of range, or a field is too wide
+  std::string refusedPoint;
+  std::string_view tooWideField;  // as FieldTooWide names it; empty for a point out of range
+
+  ConversionOutcome Refusal() const {
+    return tooWideField.empty() ? ConversionOutcome::kOutOfRange : ConversionOutcome::kTooWide;
+  }
 };
 
 // What the loop had done after each item the reader gave (the end included): the lines read
@@ -60,14 +68,15 @@ struct ItemMark {
 };
 
 // The loop itself, for ConvertFile and for each chunk of a file converted in chunks: reads,
-// moves and puts until the input ends or a point is out of range; adds a mark to `marks` for
+// moves and puts until the input ends or the output cannot take a point; adds a mark to `marks` for
 // every item read when it is given.
 void ConvertPoints(PointReader& reader, const TransformFactors& factors, PointSink& sink,
                    LoopEnd& end, std::vector<ItemMark>* marks = nullptr);
 
-// The same for a reader whose texts lie in the text it reads (KeepsTextsOfItems), without a line
-// hook: points are read in batches, then moved, then put, so that the moves of several points
-// overlap in the processor. The marks of items read past a point out of range are dropped.
+// The same without a line hook: points are read in batches, then moved, then put, so that the
+// moves of several points overlap in the processor. A batch ends early at an item whose texts
+// the reader keeps only until it reads on (ItemTextsLieInText). The marks of items read past a
+// point refused are dropped.
 void ConvertPointsInBatches(PointReader& reader, const TransformFactors& factors, PointSink& sink,
                             LoopEnd& end, std::vector<ItemMark>& marks);
 

@@ -2,6 +2,7 @@
 #include "engine/output/DelimitedWriters.h"
 
 #include "engine/text/NumberText.h"
+#include "engine/text/QuotedFields.h"
 
 namespace velkora {
 namespace {
@@ -14,13 +15,15 @@ class DelimitedWriter : public PointWriter {
   using PointWriter::PointWriter;
 
  protected:
-  // Name, X and Y, each followed by a comma, then the elevation unless suppressed.
+  // Name, X and Y (Y and X northing first), each followed by a comma, then the elevation unless
+  // suppressed.
   char* StartLine(const PointRecord& point, char* at) const {
+    const bool northingFirst = settings_.order == ColumnOrder::kNorthingFirst;
     at = PutText(at, point.pointNum);
     *at++ = ',';
-    at = WriteNumber(at, point.newX);
+    at = WriteNumber(at, northingFirst ? point.newY : point.newX);
     *at++ = ',';
-    at = WriteNumber(at, point.newY);
+    at = WriteNumber(at, northingFirst ? point.newX : point.newY);
     *at++ = ',';
     if (!IsElevationSuppressed(point)) {
       at = WriteNumber(at, point.elev);
@@ -33,16 +36,17 @@ class CommaDelimitedWriter : public DelimitedWriter {
  public:
   using DelimitedWriter::DelimitedWriter;
 
+  // Room for a description and a feature code quoted, each at most twice its size.
   void Write(const PointRecord& point, InputLayout source, TextBuffer& out) override {
     const bool keepsRawText = source == InputLayout::kCommaDelimited && !point.rawText.empty();
     char* const start =
-        out.Room(point.pointNum.size() + point.description.size() + point.feature.size() +
+        out.Room(point.pointNum.size() + 2 * (point.description.size() + point.feature.size() + 2) +
                  (keepsRawText ? point.rawText.size() : 0) + kNumbersRoom);
     char* at = StartLine(point, start);
     *at++ = ',';
-    at = PutText(at, point.description);
+    at = PutCommaField(at, point.description);
     *at++ = ',';
-    at = PutText(at, point.feature);
+    at = PutCommaField(at, point.feature);
     if (keepsRawText) {
       *at++ = ',';
       at = PutText(at, point.rawText);

@@ -1,6 +1,8 @@
 // Writers of Geopak coordinate-geometry "STO POI" commands, northing/easting or X/Y order.
 #include "engine/output/GeopakInputWriters.h"
 
+#include <string_view>
+
 #include "engine/text/NumberText.h"
 
 namespace velkora {
@@ -13,8 +15,8 @@ class GeopakInputWriter : public PointWriter {
       : PointWriter(settings), order_(order) {}
 
   void Write(const PointRecord& point, InputLayout, TextBuffer& out) override {
-    char* at = out.Room(point.pointNum.size() + point.feature.size() + point.description.size() +
-                        3 * kRoundedTextCapacity + 48);
+    char* at = out.Room(point.pointNum.size() + point.feature.size() +
+                        2 * point.description.size() + 3 * kRoundedTextCapacity + 48);
     at = PutText(at, "STO POI ");
     at = PutText(at, point.pointNum);
     if (order_ == GeopakInputOrder::kNorthingEasting) {
@@ -33,13 +35,27 @@ class GeopakInputWriter : public PointWriter {
     }
     if (!point.description.empty()) {
       at = PutText(at, "  DES \"");
-      at = PutText(at, point.description);
+      at = PutDescription(at, point.description);
       *at++ = '"';
     }
     out.Commit(PutLineEnd(at));
   }
 
  private:
+  // A double quote would end the string early: it is written as two apostrophes, which read as
+  // the inch mark that such quotes stand for in survey descriptions (12" PIPE, 12'' PIPE).
+  static char* PutDescription(char* at, std::string_view description) {
+    for (const char c : description) {
+      if (c == '"') {
+        *at++ = '\'';
+        *at++ = '\'';
+      } else {
+        *at++ = c;
+      }
+    }
+    return at;
+  }
+
   char* PutCoordinate(char* at, std::string_view label, double value) const {
     return WriteNumber(PutText(at, label), value);
   }

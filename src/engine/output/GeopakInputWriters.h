@@ -10,7 +10,7 @@ namespace velkora {
 enum class GeopakInputOrder { kNorthingEasting, kXY };
 
 // "STO POI name  N y  E x" (or "  X x  Y y"), then "  EL", "  FEA" and "  DES" pieces as the
-// point has them.
+// point has them; a double quote in the description is written as two apostrophes.
 std::unique_ptr<PointWriter> MakeGeopakInputWriter(const OutputSettings& settings,
                                                    GeopakInputOrder order);
 

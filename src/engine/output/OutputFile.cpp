@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <system_error>
 
+#include "engine/output/DiskSync.h"
+
 namespace velkora {
 namespace {
 
@@ -96,6 +98,9 @@ bool OutputFile::Commit() {
   if (direct_) {
     return written;
   }
+  // The new file's data reach the disk before its name replaces the old file's, and the
+  // folder's entry after: a power cut then leaves one whole file or the other.
+  written = written && SyncFileToDisk(temporary_);
   std::error_code error;
   if (written) {
     fs::rename(temporary_, target_, error);
@@ -105,6 +110,7 @@ bool OutputFile::Commit() {
     return false;
   }
   pending_ = false;
+  SyncFolderToDisk(target_.parent_path());
   return true;
 }
 

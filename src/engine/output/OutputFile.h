@@ -25,8 +25,9 @@ class OutputFile {
 
   std::ostream& Stream() { return stream_; }
 
-  // Closes the temporary file and renames it over the target. False, with the temporary
-  // file removed and the target untouched, when anything failed.
+  // Closes the temporary file, flushes it to the disk and renames it over the target, then
+  // flushes the folder. False, with the temporary file removed and the target untouched, when
+  // anything failed.
   bool Commit();
 
   // Closes and removes the temporary file; the target stays as it was.

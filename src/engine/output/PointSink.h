@@ -23,6 +23,8 @@ class PointSink {
   // A write has failed: the output is incomplete.
   virtual bool Failed() const = 0;
   virtual bool KeepsCommentsOf(InputLayout source) const = 0;
+  // The writer's PointWriter::FieldTooWide, asked before the point is put.
+  virtual std::string_view FieldTooWide(const PointRecord& point, InputLayout source) const = 0;
 };
 
 // Writes each point with the output's writer into a text in memory.
@@ -40,6 +42,9 @@ class TextSink : public PointSink {
   bool Failed() const override { return false; }
   bool KeepsCommentsOf(InputLayout source) const override {
     return writer_.KeepsCommentsOf(source);
+  }
+  std::string_view FieldTooWide(const PointRecord& point, InputLayout source) const override {
+    return writer_.FieldTooWide(point, source);
   }
 
  private:
@@ -64,7 +69,9 @@ class StreamSink : public PointSink {
   bool KeepsCommentsOf(InputLayout source) const override {
     return writer_.KeepsCommentsOf(source);
   }
-  const OutputSettings& Settings() const { return writer_.Settings(); }
+  std::string_view FieldTooWide(const PointRecord& point, InputLayout source) const override {
+    return writer_.FieldTooWide(point, source);
+  }
 
  private:
   void FlushWhenFull();

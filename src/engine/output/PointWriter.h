@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "engine/output/OutputSettings.h"
 #include "engine/points/Layouts.h"
@@ -25,6 +26,11 @@ class PointWriter {
 
   // Whether the comment lines of a file read in `source` are copied into the output.
   virtual bool KeepsCommentsOf(InputLayout) const { return false; }
+
+  // Empty when Write would write every field of the point whole; otherwise the layout and the
+  // field that would be cut, as a message names them ("Tavrin 80-Column (X Wider Than Columns
+  // 35-45)"). It keeps nothing, so it may be asked while another thread writes.
+  virtual std::string_view FieldTooWide(const PointRecord&, InputLayout) const { return {}; }
 
   const OutputSettings& Settings() const { return settings_; }
 

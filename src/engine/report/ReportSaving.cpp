@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "engine/output/DiskSync.h"
+
 namespace velkora {
 
 namespace {
@@ -45,11 +47,16 @@ bool AppendReportToFile(const std::string& reportText, const std::string& path,
   written =
       written && std::fwrite(reportText.data(), 1, reportText.size(), file) == reportText.size();
   written = written && std::fwrite("\r\n", 1, 2, file) == 2;
+  // On the disk before the user is told it is saved; a new file's folder entry too.
+  written = written && SyncStreamToDisk(file);
   written = std::fclose(file) == 0 && written;
   if (!written) {
     UndoAppend(path, existed, oldSize);
     error = "The report could not be written to the file.";
     return false;
+  }
+  if (!existed) {
+    SyncFolderToDisk(std::filesystem::path(path).parent_path());
   }
   return true;
 }

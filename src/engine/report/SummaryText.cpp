@@ -195,12 +195,31 @@ void AppendCalculationBlock(std::string& report, const TransformFactors& factors
   if (factors.doScale) {
     AppendLine(report, "  Scale Factor = Source Distance  * " + GeneralForm(factors.scaleFactor));
   }
+  if (!factors.doTranslate && !factors.doRotate && !factors.doScale && factors.deltaZ == 0) {
+    AppendLine(report, "  Layout only: no shift, rotation or scale");
+  }
+}
+
+// A list's heading with the delimited column order ending in column 80, when one is stated.
+void AppendListHeading(std::string& report, std::string_view heading,
+                       const std::optional<ColumnOrder>& order) {
+  std::string line(heading);
+  if (order) {
+    const std::string item = "Delimited Columns: " + std::string(ColumnOrderName(*order));
+    line.append(kReportWidth - line.size() - item.size(), ' ');
+    line += item;
+  }
+  AppendLine(report, line);
+  AppendLine(report, std::string(heading.size(), '-'));
 }
 
 // The line of one file: the path, broken after a folder separator when it is too long, and
-// the point count ending in column 80.
+// the point count ending in column 80, after the order its header line named.
 void AppendFileLine(std::string& report, const FilePointCount& file) {
   std::string countText = "  ";
+  if (file.headerOrder) {
+    countText += "Header: " + std::string(ColumnOrderName(*file.headerOrder)) + "   ";
+  }
   if (file.points != 0) {
     countText += std::to_string(file.points);
   }
@@ -265,12 +284,12 @@ std::string SummaryText(const RunSummary& run) {
   report += run.projectionBlock;
   report += run.fitTable;
   AppendLine(report, "");
-  AppendLine(report, "Input File List");
-  AppendLine(report, "---------------");
+  AppendListHeading(report, "Input File List", run.inputOrder);
   for (const FilePointCount& input : run.inputs) {
     AppendFileLine(report, input);
   }
-  report += "\r\nOutput File\r\n-----------\r\n";
+  AppendLine(report, "");
+  AppendListHeading(report, "Output File", run.outputOrder);
   AppendFileLine(report, run.output);
   return report;
 }

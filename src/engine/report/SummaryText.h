@@ -15,8 +15,10 @@ namespace velkora {
 std::string ReportDate();
 
 // The run's text: the title line, the header block, the datum line, the control-point table
-// (when the run has a pivot), the calculation block, the projection block and the fit's
-// residual table (each when the run uses them), the input files and the output file.
+// (when the run has a pivot), the calculation block ("Layout only" for a run that moves no
+// point), the projection block and the fit's residual table (each when the run uses them), the
+// input files and the output file, with the delimited column orders where the summary states
+// them.
 std::string SummaryText(const RunSummary& run);
 
 // Adds the run to the report, after a form feed when the report already holds a run.

@@ -23,7 +23,21 @@ std::optional<Bearing> LineBetween(const PlanePoint& pivot, const PlanePoint& re
   return Inverse(pivot.x, pivot.y, reference.x, reference.y);
 }
 
+bool IsZeroLength(const PlanePoint& pivot, const PlanePoint& reference) {
+  return IsGiven(pivot) && IsGiven(reference) && pivot.x == reference.x && pivot.y == reference.y;
+}
+
 }  // namespace
+
+std::optional<ControlLine> ZeroLengthLine(const ControlPoints& points) {
+  if (IsZeroLength(points.sourcePivot, points.sourceReference)) {
+    return ControlLine::kSource;
+  }
+  if (IsZeroLength(points.destPivot, points.destReference)) {
+    return ControlLine::kDestination;
+  }
+  return std::nullopt;
+}
 
 FactorTexts ComputeFactorTexts(const ControlPoints& points) {
   FactorTexts texts;

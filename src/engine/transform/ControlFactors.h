@@ -2,6 +2,7 @@
 // the destination line, as the texts of the four factor boxes.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace velkora {
@@ -31,5 +32,12 @@ struct FactorTexts {
 // the two lines. A point with a coordinate of 0 or less counts as missing (an empty box reads
 // as 0), and a factor whose points are missing is left empty.
 FactorTexts ComputeFactorTexts(const ControlPoints& points);
+
+enum class ControlLine { kSource, kDestination };
+
+// The first line whose pivot and reference point are both given and lie at the same place (one
+// point picked twice, say): it has no direction to turn and no length to scale, so any angle
+// from it would be meaningless. None when every line given has a length.
+std::optional<ControlLine> ZeroLengthLine(const ControlPoints& points);
 
 }  // namespace velkora

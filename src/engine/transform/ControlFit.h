@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/points/ColumnOrder.h"
 #include "engine/transform/ReferenceList.h"
 
 namespace velkora {
@@ -58,8 +59,8 @@ PairsOutcome LookUpControlPairs(const ReferenceList& list,
                                 const std::vector<std::pair<std::string, std::string>>& numbers);
 
 // Lines of "source X, source Y, destination X, destination Y" (commas and/or blanks; blank
-// lines and lines starting with '#' skipped).
-PairsOutcome ReadControlPairsFile(const std::string& path);
+// lines and lines starting with '#' skipped); northing first, each point's Y before its X.
+PairsOutcome ReadControlPairsFile(const std::string& path, ColumnOrder order = kDefaultColumnOrder);
 
 // The residual table: 80-column lines, each ending CR LF.
 std::string FormatResidualTable(const std::vector<ControlPair>& pairs, const ControlFit& fit);

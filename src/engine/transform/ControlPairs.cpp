@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "engine/input/LineInput.h"
 #include "engine/text/NumberText.h"
@@ -67,7 +68,7 @@ PairsOutcome LookUpControlPairs(const ReferenceList& list,
   return outcome;
 }
 
-PairsOutcome ReadControlPairsFile(const std::string& path) {
+PairsOutcome ReadControlPairsFile(const std::string& path, ColumnOrder order) {
   PairsOutcome outcome;
   LineInput input;
   if (!input.Open(path)) {
@@ -89,8 +90,12 @@ PairsOutcome ReadControlPairsFile(const std::string& path) {
                       " does not hold four numbers: source X, Y, destination X, Y.";
       return outcome;
     }
-    outcome.pairs.push_back(
-        ControlPair{"", "", (*numbers)[0], (*numbers)[1], (*numbers)[2], (*numbers)[3]});
+    std::array<double, 4> xy = *numbers;
+    if (order == ColumnOrder::kNorthingFirst) {
+      std::swap(xy[0], xy[1]);
+      std::swap(xy[2], xy[3]);
+    }
+    outcome.pairs.push_back(ControlPair{"", "", xy[0], xy[1], xy[2], xy[3]});
   }
   if (input.Failed()) {
     outcome.pairs.clear();

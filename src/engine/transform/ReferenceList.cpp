@@ -84,8 +84,8 @@ std::optional<ListedPoint> FindReferencePoint(const ReferenceList& list, std::st
   return std::nullopt;
 }
 
-ReferenceLoad LoadReferenceList(const std::string& path) {
-  OpenedReader opened = OpenPointReader(path);
+ReferenceLoad LoadReferenceList(const std::string& path, const ReadOptions& options) {
+  OpenedReader opened = OpenPointReader(path, options);
   ReferenceLoad load{std::nullopt, opened.detection, opened.refusal};
   if (!opened.reader) {
     return load;

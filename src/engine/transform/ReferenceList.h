@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/input/FormatDetection.h"
+#include "engine/input/PointReader.h"
 #include "engine/points/PointRecord.h"
 
 namespace velkora {
@@ -52,7 +52,8 @@ struct ListedPoint {
 // The first line whose number equals `number` (both trimmed, exact text).
 std::optional<ListedPoint> FindReferencePoint(const ReferenceList& list, std::string_view number);
 
-// The list of the file at `path`. Without a list: `refusal` holds the opener's message for a
+// The list of the file at `path`, its delimited columns read in the order of `options`. Without
+// a list: `refusal` holds the opener's message for a
 // listing or SDMS file without points, `readFailed` tells a read error part way (half a list
 // would offer points that are not all of the file's), and otherwise `detection` says whether
 // the file could not be opened or has no known layout.
@@ -62,6 +63,6 @@ struct ReferenceLoad {
   std::string refusal;
   bool readFailed = false;
 };
-ReferenceLoad LoadReferenceList(const std::string& path);
+ReferenceLoad LoadReferenceList(const std::string& path, const ReadOptions& options = {});
 
 }  // namespace velkora
