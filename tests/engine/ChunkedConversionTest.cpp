@@ -15,10 +15,7 @@
 #include "engine/output/ChunkedConversion.h"
 #include "engine/text/AngleText.h"
 #include "support/Files.h"
-
-#ifndef __has_feature
-#define __has_feature(feature) 0
-#endif
+#include "support/Rounds.h"
 
 namespace velkora {
 namespace {
@@ -28,11 +25,7 @@ using testing::ReadWhole;
 using testing::ScratchFolder;
 using testing::WriteWhole;
 
-#if defined(__SANITIZE_ADDRESS__) || __has_feature(address_sanitizer)
-constexpr int kFiles = 30;
-#else
-constexpr int kFiles = 150;
-#endif
+constexpr int kFiles = testing::Rounds(150);
 
 // A sample file of each layout, how many of its first lines stay in place so that the layout
 // is detected and the reader finds its start, and the output format that keeps most of it.

@@ -11,19 +11,12 @@
 #include <string_view>
 
 #include "engine/input/DelimitedReaders.h"
-
-#ifndef __has_feature
-#define __has_feature(feature) 0
-#endif
+#include "support/Rounds.h"
 
 namespace velkora {
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__) || __has_feature(address_sanitizer)
-constexpr int kLines = 30000;
-#else
-constexpr int kLines = 300000;
-#endif
+constexpr int kLines = testing::Rounds(300000);
 
 // Fields as files hold them, and now and then a character of any kind.
 std::string RandomLine(std::mt19937_64& random) {

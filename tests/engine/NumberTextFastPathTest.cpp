@@ -13,21 +13,12 @@
 #include <string_view>
 
 #include "engine/text/NumberText.h"
-
-#ifndef __has_feature
-#define __has_feature(feature) 0
-#endif
+#include "support/Rounds.h"
 
 namespace velkora {
 namespace {
 
-// Under the sanitizers every check is several times slower: a tenth of the rounds (about a
-// second).
-#if defined(__SANITIZE_ADDRESS__) || __has_feature(address_sanitizer)
-constexpr int kRounds = 10000;
-#else
-constexpr int kRounds = 100000;
-#endif
+constexpr int kRounds = testing::Rounds(100000);
 
 // Every place count the shortcut takes, through both ways; reports the first difference.
 bool SameRounding(double value) {
