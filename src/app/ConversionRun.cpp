@@ -104,8 +104,13 @@ RunResult WriteOutput(Session& session, const RunPlan& plan, RunSummary& summary
   const std::unique_ptr<PointWriter> writer = MakePointWriter(plan.output);
   StreamSink stream(*writer, output.Stream());
   ChunkedConversion chunks(plan.output, !plan.oneThread);
+  // Each progress mark also hands the output written so far to the disk.
+  const ProgressReport progressAndWriteback = [&](std::int64_t points) {
+    output.StartWriteback();
+    return !progress || progress(points);
+  };
   const RunResult result =
-      ConvertInputFiles(session, plan, stream, chunks, summary, prompter, progress);
+      ConvertInputFiles(session, plan, stream, chunks, summary, prompter, progressAndWriteback);
   if (result != RunResult::kCompleted) {
     return result;
   }
