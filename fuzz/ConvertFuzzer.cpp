@@ -1,6 +1,7 @@
 // Arbitrary bytes as an input file, converted into every output layout: whatever the input,
-// the conversion ends, the output holds only whole CR LF lines, and one thread and two give
-// the same outcome, count and bytes.
+// the conversion ends, the output holds only whole CR LF lines, and one thread and two (the
+// file cut into chunks of a few bytes, so that chunks start wherever they can) give the same
+// outcome, count and bytes.
 #include <cstddef>
 #include <cstdint>
 #include <sstream>
@@ -8,8 +9,8 @@
 
 #include "FuzzSupport.h"
 #include "engine/input/PointReader.h"
+#include "engine/output/ChunkedConversion.h"
 #include "engine/output/Conversion.h"
-#include "engine/output/TwoThreadSink.h"
 #include "engine/text/AngleText.h"
 
 namespace {
@@ -36,11 +37,13 @@ velkora::TransformFactors FactorsFor(std::size_t size) {
 struct Converted {
   velkora::ConversionOutcome outcome = velkora::ConversionOutcome::kConverted;
   std::int64_t points = 0;
+  std::string outOfRangePoint;
   std::string output;
 };
 
+// In chunks of `chunkBytes` bytes, or on one thread for 0.
 Converted Convert(const velkora::fuzz::FuzzInputFile& input, std::size_t size, std::size_t entry,
-                  bool oneThread) {
+                  std::size_t chunkBytes) {
   const velkora::OutputChoice choice = velkora::OutputChoiceOf(entry);
   velkora::OutputSettings settings;
   settings.layout = choice.layout;
@@ -54,14 +57,15 @@ Converted Convert(const velkora::fuzz::FuzzInputFile& input, std::size_t size, s
   if (opened.reader) {
     const velkora::TransformFactors factors = FactorsFor(size);
     velkora::FileConversion file;
-    if (oneThread) {
+    if (chunkBytes == 0) {
       file = velkora::ConvertFile(*opened.reader, factors, stream, 0, {});
     } else {
-      velkora::TwoThreadSink twoThreads(stream);
-      file = velkora::ConvertFile(*opened.reader, factors, twoThreads, 0, {});
+      velkora::ChunkedConversion chunks(settings, size % 5 != 0, chunkBytes);
+      file = chunks.ConvertFile(*opened.reader, factors, stream, 0, {});
     }
     converted.outcome = file.outcome;
     converted.points = file.points;
+    converted.outOfRangePoint = file.outOfRangePoint;
   }
   converted.output = output.str();
   return converted;
@@ -72,12 +76,14 @@ Converted Convert(const velkora::fuzz::FuzzInputFile& input, std::size_t size, s
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using velkora::fuzz::Require;
   const velkora::fuzz::FuzzInputFile input(data, size, "convert");
+  const std::size_t chunkBytes = size > 0 ? 1 + data[size - 1] % 64 : 1;
   for (std::size_t entry = 0; entry < velkora::kOutputFormatNames.size(); ++entry) {
-    const Converted one = Convert(input, size, entry, true);
-    const Converted two = Convert(input, size, entry, false);
+    const Converted one = Convert(input, size, entry, 0);
+    const Converted two = Convert(input, size, entry, chunkBytes);
     Require(one.points <= static_cast<std::int64_t>(size), "more points than bytes");
     Require(velkora::fuzz::AllLinesEndInCrLf(one.output), "an output line does not end in CR LF");
-    Require(one.outcome == two.outcome && one.points == two.points && one.output == two.output,
+    Require(one.outcome == two.outcome && one.points == two.points &&
+                one.outOfRangePoint == two.outOfRangePoint && one.output == two.output,
             "one thread and two threads disagree");
   }
   return 0;

@@ -1,8 +1,13 @@
 // Arbitrary text through ReadNumber and TryReadNumber, and every number read back through
-// FormatRounded, AppendRounded and GeneralForm.
+// FormatRounded, AppendRounded and GeneralForm; the shortcuts for plain numbers and for the
+// rounding against the rules, on the text and on its first eight bytes taken as a double.
+#include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -61,15 +66,53 @@ void CheckFormatting(double value) {
   }
 }
 
+bool SameBits(std::optional<double> a, std::optional<double> b) {
+  return a.has_value() == b.has_value() &&
+         std::bit_cast<std::uint64_t>(a.value_or(0)) == std::bit_cast<std::uint64_t>(b.value_or(0));
+}
+
+void CompareReadingWithTheRules(std::string_view text) {
+  const std::optional<double> rule = text.find(',') != std::string_view::npos
+                                         ? velkora::ReadStrictNumber(text)
+                                         : velkora::ReadLeadingNumberByRule(text);
+  Require(SameBits(velkora::TryReadNumber(text), rule), "TryReadNumber differs from the rules");
+  Require(SameBits(velkora::ReadLeadingNumber(text), velkora::ReadLeadingNumberByRule(text)),
+          "ReadLeadingNumber differs from the rule");
+  std::size_t length = 0;
+  if (const std::optional<double> before = velkora::ReadNumberBefore(text, ',', length)) {
+    const std::size_t comma = std::min(text.find(','), text.size());
+    Require(length == comma, "ReadNumberBefore ends elsewhere than the field");
+    Require(SameBits(before, velkora::ReadLeadingNumberByRule(text.substr(0, comma))),
+            "ReadNumberBefore differs from the rule on the field");
+  }
+}
+
+void CompareRoundingWithTheRule(double value) {
+  for (const std::uint8_t places : {0, 1, 2, 3, 4, 5, 6, 7, 255}) {
+    std::string rule;
+    velkora::AppendRoundedByRule(rule, value, places);
+    char text[velkora::kRoundedTextCapacity];
+    Require(std::string_view(text, velkora::WriteRounded(text, value, places)) == rule,
+            "WriteRounded differs from the rule");
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
+  CompareReadingWithTheRules(text);
+  if (size >= sizeof(double)) {
+    double bits = 0;
+    std::memcpy(&bits, data, sizeof bits);
+    CompareRoundingWithTheRule(bits);
+  }
   const std::optional<double> tried = velkora::TryReadNumber(text);
   Require(tried.has_value() || text.find(',') != std::string_view::npos,
           "a text without a comma was refused");
   const double value = velkora::ReadNumber(text);
   Require(SameNumber(value, tried.value_or(0)), "ReadNumber differs from TryReadNumber");
+  CompareRoundingWithTheRule(value);
   if (std::isfinite(value)) {
     CheckFormatting(value);
   }

@@ -12,8 +12,8 @@
 #include "app/FactorCommands.h"
 #include "app/RunChecks.h"
 #include "engine/input/PointReader.h"
+#include "engine/output/ChunkedConversion.h"
 #include "engine/output/OutputFile.h"
-#include "engine/output/TwoThreadSink.h"
 #include "engine/report/ReportText.h"
 #include "engine/report/SummaryText.h"
 
@@ -66,8 +66,8 @@ Message FailureMessage(const FileConversion& file, const std::string& input,
 
 // Converts every readable input file into the sink and counts its points in the summary; on
 // failure shows the message and says why the run stopped.
-RunResult ConvertInputFiles(Session& session, const RunPlan& plan, PointSink& sink,
-                            RunSummary& summary, Prompter& prompter,
+RunResult ConvertInputFiles(Session& session, const RunPlan& plan, StreamSink& sink,
+                            ChunkedConversion& chunks, RunSummary& summary, Prompter& prompter,
                             const ProgressReport& progress) {
   for (const std::string& input : plan.inputs) {
     session.lastFileName = input;
@@ -79,7 +79,7 @@ RunResult ConvertInputFiles(Session& session, const RunPlan& plan, PointSink& si
       continue;
     }
     const FileConversion file =
-        ConvertFile(*opened.reader, plan.factors, sink, summary.output.points, progress);
+        chunks.ConvertFile(*opened.reader, plan.factors, sink, summary.output.points, progress);
     if (file.outcome == ConversionOutcome::kCancelled) {
       return RunResult::kCancelled;
     }
@@ -103,13 +103,14 @@ RunResult WriteOutput(Session& session, const RunPlan& plan, RunSummary& summary
   }
   const std::unique_ptr<PointWriter> writer = MakePointWriter(plan.output);
   StreamSink stream(*writer, output.Stream());
-  RunResult result = RunResult::kCompleted;
-  if (plan.oneThread) {
-    result = ConvertInputFiles(session, plan, stream, summary, prompter, progress);
-  } else {
-    TwoThreadSink twoThreads(stream);
-    result = ConvertInputFiles(session, plan, twoThreads, summary, prompter, progress);
-  }
+  ChunkedConversion chunks(plan.output, !plan.oneThread);
+  // Each progress mark also hands the output written so far to the disk.
+  const ProgressReport progressAndWriteback = [&](std::int64_t points) {
+    output.StartWriteback();
+    return !progress || progress(points);
+  };
+  const RunResult result =
+      ConvertInputFiles(session, plan, stream, chunks, summary, prompter, progressAndWriteback);
   if (result != RunResult::kCompleted) {
     return result;
   }

@@ -1,6 +1,7 @@
 // Runs the cases of tests/cases/points/*.case: files read point by point as their reader hands
-// them over, and files converted into an output layout. Every conversion runs on one thread
-// and again on two; both must write the same bytes and end the same way.
+// them over, and files converted into an output layout. Every conversion runs whole on one
+// thread and again in chunks of 64 bytes on two; both must write the same bytes and end the
+// same way.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,8 +12,8 @@
 #include <vector>
 
 #include "engine/input/PointReader.h"
+#include "engine/output/ChunkedConversion.h"
 #include "engine/output/Conversion.h"
-#include "engine/output/TwoThreadSink.h"
 #include "engine/text/NumberText.h"
 #include "support/CaseFiles.h"
 #include "support/Files.h"
@@ -97,12 +98,11 @@ const char* OutcomeName(ConversionOutcome outcome) {
 std::string Convert(const Conversion& conversion, const fs::path& output, bool twoThreads) {
   std::ofstream stream(output, std::ios::binary);
   const std::unique_ptr<PointWriter> writer = MakePointWriter(conversion.settings);
-  StreamSink streamSink(*writer, stream);
-  std::optional<TwoThreadSink> twoThreadSink;
+  StreamSink sink(*writer, stream);
+  std::optional<ChunkedConversion> chunks;
   if (twoThreads) {
-    twoThreadSink.emplace(streamSink);
+    chunks.emplace(conversion.settings, true, 64);
   }
-  PointSink& sink = twoThreadSink ? static_cast<PointSink&>(*twoThreadSink) : streamSink;
   std::string progress;
   int reports = 0;
   const ProgressReport report = [&](std::int64_t points) {
@@ -114,7 +114,8 @@ std::string Convert(const Conversion& conversion, const fs::path& output, bool t
   for (const std::string& input : conversion.inputs) {
     OpenedReader opened = OpenPointReader(input);
     if (opened.reader) {
-      file = ConvertFile(*opened.reader, conversion.factors, sink, points, report);
+      file = chunks ? chunks->ConvertFile(*opened.reader, conversion.factors, sink, points, report)
+                    : ConvertFile(*opened.reader, conversion.factors, sink, points, report);
       points += file.points;
     }
     if (file.outcome != ConversionOutcome::kConverted) {

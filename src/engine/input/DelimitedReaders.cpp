@@ -1,9 +1,13 @@
 // Comma-delimited and Geopak-delimited readers.
 #include "engine/input/DelimitedReaders.h"
 
+#include <algorithm>
+#include <array>
+#include <cstring>
 #include <utility>
 
 #include "engine/input/LinePointReader.h"
+#include "engine/text/DigitWords.h"
 #include "engine/text/NumberText.h"
 #include "engine/text/QuotedFields.h"
 #include "engine/text/TextColumns.h"
@@ -38,10 +42,21 @@ double TakeNumberUpToComma(std::string_view& rest) {
   return ReadNumber(TakeUpToComma(rest));
 }
 
+// The texts of a line's quoted fields, unquoted, which the point shows; `taken` tells whether
+// the last line read had any.
+struct UnquotedFields {
+  std::string pointNum;
+  std::string number;
+  std::string description;
+  std::string feature;
+  bool taken = false;
+};
+
 // The next field of `rest`: a quoted field unquoted into `unquoted`, any other the text before
 // the next comma. Only a field that begins with a quote takes the slower way.
-std::string_view TakeField(std::string_view& rest, std::string& unquoted) {
+std::string_view TakeField(std::string_view& rest, std::string& unquoted, bool& taken) {
   if (!rest.empty() && rest.front() == '"' && TakeQuotedField(rest, unquoted)) {
+    taken = true;
     return unquoted;
   }
   return TakeUpToComma(rest);
@@ -54,21 +69,97 @@ double TakeNumberField(std::string_view& rest, std::string& unquoted) {
   return TakeNumberUpToComma(rest);
 }
 
-void TakeCommaDelimitedFields(std::string_view line, PointRecord& point, std::string& unquoted) {
+// The common comma-delimited line, read where it lies in a copy that can be read 24 bytes past
+// any of its characters: the bytes past its end are zeros, which neither a number nor a field
+// holds. A field that begins with a double quote is left to the general way.
+constexpr std::size_t kShortLine = 64;
+
+class ShortLine {
+ public:
+  explicit ShortLine(std::string_view line) : line_(line) {
+    std::memcpy(text_.data(), line.data(), line.size());
+    std::memset(text_.data() + line.size(), 0, kSlack);
+  }
+
+  // The text before the next comma (the rest of the line without one); the rest starts after
+  // that comma.
+  std::string_view TakeField() {
+    quoted_ = quoted_ || text_[at_] == '"';
+    std::size_t comma = at_;
+    for (;; comma += 8) {
+      const int found = FirstByteOf(LoadWord(text_.data() + comma), ',');
+      if (found < 8 || comma + 8 >= line_.size()) {
+        comma = std::min(comma + static_cast<std::size_t>(found), line_.size());
+        break;
+      }
+    }
+    return Advance(comma);
+  }
+
+  // The number of the next field, as ReadNumber reads it: plain digits with a point where they
+  // stand, anything else by ReadNumber.
+  double TakeNumber() {
+    const UnsignedDecimal plain = ReadUnsignedDecimal(text_.data() + at_);
+    const std::size_t end = at_ + plain.length;
+    if (plain.length > 0 && (end == line_.size() || text_[end] == ',')) {
+      Advance(end);
+      return plain.value;
+    }
+    return ReadNumber(TakeField());
+  }
+
+  std::string_view Rest() const { return {line_.data() + at_, line_.size() - at_}; }
+
+  // Whether a field began with a double quote: the line must be read the general way.
+  bool Quoted() const { return quoted_; }
+
+ private:
+  static constexpr std::size_t kSlack = 24;
+
+  std::string_view Advance(std::size_t end) {
+    const std::string_view field(line_.data() + at_, end - at_);
+    at_ = std::min(end + 1, line_.size());
+    return field;
+  }
+
+  std::string_view line_;
+  std::array<char, kShortLine + kSlack> text_;
+  std::size_t at_ = 0;
+  bool quoted_ = false;
+};
+
+// False, with the point's fields of no use, when the line holds a quoted field.
+bool TakeShortCommaDelimitedLine(std::string_view line, PointRecord& point) {
+  ShortLine fields(line);
+  point.pointNum = Trim(fields.TakeField());
+  point.x = fields.TakeNumber();
+  point.y = fields.TakeNumber();
+  point.elev = fields.TakeNumber();
+  point.description = Trim(fields.TakeField());
+  point.feature = Trim(fields.TakeField());
+  point.rawText = Trim(fields.Rest());
+  return !fields.Quoted();
+}
+
+void TakeCommaDelimitedFields(std::string_view line, PointRecord& point, UnquotedFields& unquoted) {
+  unquoted.taken = false;
+  if (line.size() <= kShortLine && TakeShortCommaDelimitedLine(line, point)) {
+    return;
+  }
   std::string_view rest = line;
-  AssignTrimmed(point.pointNum, TakeField(rest, unquoted));
-  point.x = TakeNumberField(rest, unquoted);
-  point.y = TakeNumberField(rest, unquoted);
-  point.elev = TakeNumberField(rest, unquoted);
-  AssignTrimmed(point.description, TakeField(rest, unquoted));
-  AssignTrimmed(point.feature, TakeField(rest, unquoted));
-  AssignTrimmed(point.rawText, rest);
+  point.pointNum = Trim(TakeField(rest, unquoted.pointNum, unquoted.taken));
+  point.x = TakeNumberField(rest, unquoted.number);
+  point.y = TakeNumberField(rest, unquoted.number);
+  point.elev = TakeNumberField(rest, unquoted.number);
+  point.description = Trim(TakeField(rest, unquoted.description, unquoted.taken));
+  point.feature = Trim(TakeField(rest, unquoted.feature, unquoted.taken));
+  point.rawText = Trim(rest);
 }
 
 void TakeGeopakDelimitedFields(std::string_view line, char delimiter, PointRecord& point) {
-  point.rawText.assign(line.data(), line.size());
+  point.rawText = line;
   std::string_view rest = line;
-  AssignTrimmed(point.pointNum, TakeUpToComma(rest));
+  point.pointNum = Trim(TakeUpToComma(rest));
   point.x = ReadNumber(TakeUpToComma(rest));
 
   // Y ends at a comma unless the separator comes first: a description behind the separator
@@ -87,18 +178,18 @@ void TakeGeopakDelimitedFields(std::string_view line, char delimiter, PointRecor
 
   const std::size_t descriptionStart = rest.rfind(delimiter);
   if (descriptionStart != kNone) {
-    AssignTrimmed(point.description, rest.substr(descriptionStart + 1));
+    point.description = Trim(rest.substr(descriptionStart + 1));
     rest = rest.substr(0, descriptionStart);
   } else {
-    point.description.clear();
+    point.description = {};
   }
 
   const std::size_t featureStart = rest.rfind(',');
   if (featureStart != kNone) {
-    AssignTrimmed(point.feature, rest.substr(featureStart + 1));
+    point.feature = Trim(rest.substr(featureStart + 1));
     rest = rest.substr(0, featureStart);
   } else {
-    point.feature.clear();
+    point.feature = {};
   }
   point.elev = ReadNumber(rest);
 }
@@ -106,34 +197,47 @@ void TakeGeopakDelimitedFields(std::string_view line, char delimiter, PointRecor
 class CommaDelimitedReader : public LinePointReader {
  public:
   CommaDelimitedReader(const Detection& detection, ColumnOrder order)
-      : LinePointReader(detection, true), northingFirst_(order == ColumnOrder::kNorthingFirst) {}
+      : LinePointReader(detection, true), order_(order) {}
+
+  std::unique_ptr<PointReader> CopyForChunk() const override {
+    return std::make_unique<CommaDelimitedReader>(detection_, order_);
+  }
+
+  // The texts of quoted fields lie in the reader's own strings.
+  bool ItemTextsLieInText() const override {
+    return !unquoted_.taken && LinePointReader::ItemTextsLieInText();
+  }
 
  private:
   void TakeFields(std::string_view line) override {
     TakeCommaDelimitedFields(line, point_, unquoted_);
-    if (northingFirst_) {
+    if (order_ == ColumnOrder::kNorthingFirst) {
       std::swap(point_.x, point_.y);
     }
   }
 
-  bool northingFirst_;
-  std::string unquoted_;
+  ColumnOrder order_;
+  UnquotedFields unquoted_;
 };
 
 class GeopakDelimitedReader : public LinePointReader {
  public:
   GeopakDelimitedReader(const Detection& detection, ColumnOrder order)
-      : LinePointReader(detection, false), northingFirst_(order == ColumnOrder::kNorthingFirst) {}
+      : LinePointReader(detection, false), order_(order) {}
+
+  std::unique_ptr<PointReader> CopyForChunk() const override {
+    return std::make_unique<GeopakDelimitedReader>(detection_, order_);
+  }
 
  private:
   void TakeFields(std::string_view line) override {
     TakeGeopakDelimitedFields(line, detection_.delimiter, point_);
-    if (northingFirst_) {
+    if (order_ == ColumnOrder::kNorthingFirst) {
       std::swap(point_.x, point_.y);
     }
   }
 
-  bool northingFirst_;
+  ColumnOrder order_;
 };
 
 }  // namespace

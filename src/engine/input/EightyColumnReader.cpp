@@ -11,14 +11,17 @@ namespace velkora {
 
 namespace {
 
-void AssignTrimmedColumns(std::string& target, std::string_view line, std::size_t first,
-                          std::size_t last) {
-  AssignTrimmed(target, Columns(line, first, last));
+std::string_view TrimmedColumns(std::string_view line, std::size_t first, std::size_t last) {
+  return Trim(Columns(line, first, last));
 }
 
 class EightyColumnReader : public LinePointReader {
  public:
   explicit EightyColumnReader(const Detection& detection) : LinePointReader(detection, true) {}
+
+  std::unique_ptr<PointReader> CopyForChunk() const override {
+    return std::make_unique<EightyColumnReader>(detection_);
+  }
 
  private:
   void TakeFields(std::string_view line) override {
@@ -30,17 +33,17 @@ class EightyColumnReader : public LinePointReader {
       number = {};
     }
     number.remove_prefix(std::min(number.find_first_not_of('0'), number.size()));
-    point.pointNum.assign(number.data(), number.size());
-    AssignTrimmedColumns(point.description, line, 5, 34);
+    point.pointNum = number;
+    point.description = TrimmedColumns(line, 5, 34);
     point.x = ReadNumber(Columns(line, 35, 45));
     point.y = ReadNumber(Columns(line, 46, 56));
     point.elev = ReadNumber(Columns(line, 58, 65));
     if (detection_.layout == InputLayout::kEightyColumnPlus) {
-      AssignTrimmedColumns(point.feature, line, 56, 59);
+      point.feature = TrimmedColumns(line, 56, 59);
     } else {
-      AssignTrimmedColumns(point.feature, line, 67, 69);
+      point.feature = TrimmedColumns(line, 67, 69);
     }
-    point.rawText.assign(line.data(), line.size());
+    point.rawText = line;
   }
 };
 

@@ -1,6 +1,8 @@
 // The loop of the one-point-per-line readers.
 #include "engine/input/LinePointReader.h"
 
+#include "engine/text/LineBreaks.h"
+
 namespace velkora {
 
 // Reads lines until one gives a valid point or a comment to hand over, or the input ends.
@@ -20,6 +22,10 @@ ReadItem LinePointReader::Next() {
       }
     }
   }
+}
+
+std::size_t LinePointReader::ChunkStart(std::string_view text, std::size_t from) const {
+  return NextLineStart(text, from);
 }
 
 }  // namespace velkora

@@ -12,6 +12,10 @@ namespace velkora {
 class LinePointReader : public PointReader {
  public:
   ReadItem Next() override;
+  // Lines are read one at a time and each on its own: any line can start a chunk.
+  std::size_t ChunkStart(std::string_view text, std::size_t from) const override;
+  // A point's texts lie in its line.
+  bool ItemTextsLieInText() const override { return input_.ReadsText(); }
 
  protected:
   // `handsOverComments`: comment lines are handed over (for an output of the same layout to

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "engine/text/LineBreaks.h"
 #include "engine/text/LineText.h"
 #include "engine/text/NumberText.h"
 #include "engine/text/TextColumns.h"
@@ -46,14 +47,21 @@ void AssignCaptionValue(std::string& target, std::string_view line) {
   AssignTrimmed(target, colon == std::string_view::npos ? line : line.substr(colon + 1));
 }
 
+// The texts of the point being read, which come from several lines.
+struct PointTexts {
+  std::string pointNum;
+  std::string feature;
+  std::string description;
+};
+
 // The caption is the text before the first ":" (the whole line without one), so that a
 // description mentioning a feature, or the reverse, stays in its own field.
-void ApplyContinuation(std::string_view line, PointRecord& point) {
+void ApplyContinuation(std::string_view line, PointTexts& texts) {
   const std::string_view caption = line.substr(0, line.find(':'));
   if (ContainsIgnoringCase(caption, "Feature")) {
-    AssignCaptionValue(point.feature, line);
+    AssignCaptionValue(texts.feature, line);
   } else if (ContainsIgnoringCase(caption, "Description")) {
-    AssignCaptionValue(point.description, line);
+    AssignCaptionValue(texts.description, line);
   }
 }
 
@@ -73,7 +81,7 @@ class ListingReader : public PointReader {
     if (!headerFound || input_.AtEnd()) {
       return false;
     }
-    xFirst_ = line_.find('X') != std::string::npos;
+    xFirst_ = line_.find('X') != std::string_view::npos;
     input_.ReadLine(line_);
     if (!TakeColumns(line_)) {
       return false;
@@ -84,8 +92,40 @@ class ListingReader : public PointReader {
         return false;
       }
     } while (IsDashMarked(line_) || IsBlank(line_));
-    input_.UnreadLine(line_);
+    input_.UnreadLine();
     return true;
+  }
+
+  // After a dash-marked line the reader takes continuation lines, or a page break ends there,
+  // until the next point line; a "*" line opens a page break that only a dash-marked line
+  // ends. So a chunk starts at the first point line after a dash-marked line with no "*" line
+  // between them; its reader reads that line as the end of the point before it.
+  std::size_t ChunkStart(std::string_view text, std::size_t from) const override {
+    bool afterDashes = false;
+    for (std::size_t start = NextLineStart(text, from); start != std::string_view::npos;) {
+      const TextLine line = LineAt(text, start);
+      if (line.next == std::string_view::npos) {
+        break;
+      }
+      if (!afterDashes) {
+        afterDashes = IsDashMarked(line.text);
+      } else if (CharAt(line.text, 1) == '*') {
+        afterDashes = false;
+      } else if (!IsContinuation(line.text)) {
+        return start;
+      }
+      start = line.next;
+    }
+    return std::string_view::npos;
+  }
+
+  bool ReadsIntoNextChunk() const override { return true; }
+
+  std::unique_ptr<PointReader> CopyForChunk() const override {
+    auto copy = std::make_unique<ListingReader>(detection_);
+    copy->xFirst_ = xFirst_;
+    copy->columns_ = columns_;
+    return copy;
   }
 
   // The next point line with its continuation lines; the line after them is left unread, so
@@ -100,12 +140,15 @@ class ListingReader : public PointReader {
         if (CharAt(line_, 1) == '*') {
           SkipPageBreak();
         } else if (!IsContinuation(line_)) {
-          input_.UnreadLine(line_);
+          input_.UnreadLine();
           break;
         } else {
-          ApplyContinuation(line_, point_);
+          ApplyContinuation(line_, texts_);
         }
       }
+      point_.pointNum = texts_.pointNum;
+      point_.feature = texts_.feature;
+      point_.description = texts_.description;
       if (IsValidPoint(point_)) {
         return ReadItem::kPoint;
       }
@@ -140,7 +183,7 @@ class ListingReader : public PointReader {
   void TakePointFields() {
     const std::string_view line = line_;
     PointRecord& point = point_;
-    AssignTrimmed(point.pointNum, Columns(line, 1, columns_[0] - 1));
+    AssignTrimmed(texts_.pointNum, Columns(line, 1, columns_[0] - 1));
     const double first = ReadNumber(Columns(line, columns_[0], columns_[1] - 1));
     const double second = ReadNumber(Columns(line, columns_[1], columns_[2] - 1));
     if (xFirst_) {
@@ -152,10 +195,11 @@ class ListingReader : public PointReader {
       point.x = second;
       point.elev = ReadNumber(ColumnsFrom(line, columns_[3]));
     }
-    point.feature.clear();
-    point.description.clear();
+    texts_.feature.clear();
+    texts_.description.clear();
   }
 
+  PointTexts texts_;
   bool xFirst_ = false;  // the column header holds a capital "X": X comes before Y
   std::array<std::size_t, 4> columns_{};
 };

@@ -41,7 +41,7 @@ class PointReader {
   // The point of the last kPoint. Its fields hold until the next call; the conversion writes
   // its new position into it.
   PointRecord& Point() { return point_; }
-  // The line of the last kComment.
+  // The line of the last kComment, valid until the next call.
   std::string_view Comment() const { return line_; }
 
   // The file being read: its line hook, and whether the reading stopped or failed.
@@ -49,11 +49,27 @@ class PointReader {
 
   const Detection& Layout() const { return detection_; }
 
+  // Reading a file in chunks of whole lines, each chunk by a reader of its own (see
+  // ChunkedConversion). A chunk starts at a line where this reader, having read everything
+  // before it, stands as it does when Start() has returned or a chunk has started: such a line
+  // at or after `from` in `text` (never at 0), or npos when the text holds none that ends in it.
+  virtual std::size_t ChunkStart(std::string_view text, std::size_t from) const = 0;
+  // Whether the record read last in a chunk ends only at the next chunk's first line, which the
+  // chunk's reader then reads as well.
+  virtual bool ReadsIntoNextChunk() const { return false; }
+  // A reader in the state this one had when Start() returned, with no input open.
+  virtual std::unique_ptr<PointReader> CopyForChunk() const = 0;
+  // With a chunk's text just opened: moves to its first point, for a chunk but the file's first.
+  virtual void StartChunk() {}
+  // Whether the texts of the point or comment just given lie in the text being read, so that
+  // they hold after the next call, for as long as that text.
+  virtual bool ItemTextsLieInText() const { return false; }
+
  protected:
   explicit PointReader(const Detection& detection) : detection_(detection) {}
 
   LineInput input_;
-  std::string line_;
+  std::string_view line_;  // the last line read, where it lies in the input's buffer
   PointRecord point_;
   Detection detection_;
 };

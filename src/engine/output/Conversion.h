@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "engine/input/PointReader.h"
 #include "engine/output/PointSink.h"
@@ -38,9 +40,44 @@ struct FileConversion {
 bool IsWritablePoint(const PointRecord& point);
 
 // Reads every point of `reader`, moves it by `factors` and puts it into `sink`, with the comment
-// lines the sink keeps; reports progress every kProgressInterval lines read, counting from
-// `runPointsBefore`. This is the one place that decides which failure ends a conversion.
+// lines the sink keeps; reports progress every kProgressInterval lines read, counting
+// `linesBefore` lines as read already and `runPointsBefore` points as converted. This is the
+// one place that decides which failure ends a conversion.
 FileConversion ConvertFile(PointReader& reader, const TransformFactors& factors, PointSink& sink,
-                           std::int64_t runPointsBefore, const ProgressReport& progress);
+                           std::int64_t runPointsBefore, const ProgressReport& progress,
+                           std::uint64_t linesBefore = 0);
+
+// How far the loop got, kept up to date while it runs (a line hook may read `points`): to the
+// end of the reader's input or to a point the output cannot take.
+struct LoopEnd {
+  std::int64_t points = 0;  // points put into the sink
+  bool refused = false;     // a point converts out of range, or a field is too wide
+  std::string refusedPoint;
+  std::string_view tooWideField;  // as FieldTooWide names it; empty for a point out of range
+
+  ConversionOutcome Refusal() const {
+    return tooWideField.empty() ? ConversionOutcome::kOutOfRange : ConversionOutcome::kTooWide;
+  }
+};
+
+// What the loop had done after each item the reader gave (the end included): the lines read
+// since the loop started, and the points put before the item.
+struct ItemMark {
+  std::uint64_t linesAfter = 0;
+  std::int64_t pointsBefore = 0;
+};
+
+// The loop itself, for ConvertFile and for each chunk of a file converted in chunks: reads,
+// moves and puts until the input ends or the output cannot take a point; adds a mark to `marks` for
+// every item read when it is given.
+void ConvertPoints(PointReader& reader, const TransformFactors& factors, PointSink& sink,
+                   LoopEnd& end, std::vector<ItemMark>* marks = nullptr);
+
+// The same without a line hook: points are read in batches, then moved, then put, so that the
+// moves of several points overlap in the processor. A batch ends early at an item whose texts
+// the reader keeps only until it reads on (ItemTextsLieInText). The marks of items read past a
+// point refused are dropped.
+void ConvertPointsInBatches(PointReader& reader, const TransformFactors& factors, PointSink& sink,
+                            LoopEnd& end, std::vector<ItemMark>& marks);
 
 }  // namespace velkora

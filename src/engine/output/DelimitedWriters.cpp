@@ -7,6 +7,9 @@
 namespace velkora {
 namespace {
 
+// Room for the three numbers of a line, the separators around them and the line end.
+constexpr std::size_t kNumbersRoom = 3 * kRoundedTextCapacity + 8;
+
 class DelimitedWriter : public PointWriter {
  public:
   using PointWriter::PointWriter;
@@ -14,17 +17,18 @@ class DelimitedWriter : public PointWriter {
  protected:
   // Name, X and Y (Y and X northing first), each followed by a comma, then the elevation unless
   // suppressed.
-  void StartLine(const PointRecord& point, std::string& out) const {
+  char* StartLine(const PointRecord& point, char* at) const {
     const bool northingFirst = settings_.order == ColumnOrder::kNorthingFirst;
-    out += point.pointNum;
-    out += ',';
-    AppendRounded(out, northingFirst ? point.newY : point.newX, settings_.decimals);
-    out += ',';
-    AppendRounded(out, northingFirst ? point.newX : point.newY, settings_.decimals);
-    out += ',';
+    at = PutText(at, point.pointNum);
+    *at++ = ',';
+    at = WriteNumber(at, northingFirst ? point.newY : point.newX);
+    *at++ = ',';
+    at = WriteNumber(at, northingFirst ? point.newX : point.newY);
+    *at++ = ',';
     if (!IsElevationSuppressed(point)) {
-      AppendRounded(out, point.elev, settings_.decimals);
+      at = WriteNumber(at, point.elev);
     }
+    return at;
   }
 };
 
@@ -32,21 +36,25 @@ class CommaDelimitedWriter : public DelimitedWriter {
  public:
   using DelimitedWriter::DelimitedWriter;
 
-  void Write(const PointRecord& point, InputLayout source, std::string& out) override {
-    const std::size_t start = out.size();
-    StartLine(point, out);
-    out += ',';
-    AppendCommaField(out, point.description);
-    out += ',';
-    AppendCommaField(out, point.feature);
-    if (source == InputLayout::kCommaDelimited && !point.rawText.empty()) {
-      out += ',';
-      out += point.rawText;
+  // Room for a description and a feature code quoted, each at most twice its size.
+  void Write(const PointRecord& point, InputLayout source, TextBuffer& out) override {
+    const bool keepsRawText = source == InputLayout::kCommaDelimited && !point.rawText.empty();
+    char* const start =
+        out.Room(point.pointNum.size() + 2 * (point.description.size() + point.feature.size() + 2) +
+                 (keepsRawText ? point.rawText.size() : 0) + kNumbersRoom);
+    char* at = StartLine(point, start);
+    *at++ = ',';
+    at = PutCommaField(at, point.description);
+    *at++ = ',';
+    at = PutCommaField(at, point.feature);
+    if (keepsRawText) {
+      *at++ = ',';
+      at = PutText(at, point.rawText);
     }
-    while (out.size() > start && out.back() == ',') {
-      out.pop_back();
+    while (at > start && at[-1] == ',') {
+      --at;
     }
-    out += kLineEnd;
+    out.Commit(PutLineEnd(at));
   }
 
   bool KeepsCommentsOf(InputLayout source) const override {
@@ -58,23 +66,24 @@ class GeopakDelimitedWriter : public DelimitedWriter {
  public:
   using DelimitedWriter::DelimitedWriter;
 
-  void Write(const PointRecord& point, InputLayout, std::string& out) override {
-    StartLine(point, out);
+  void Write(const PointRecord& point, InputLayout, TextBuffer& out) override {
+    char* at = StartLine(point, out.Room(point.pointNum.size() + point.description.size() +
+                                         point.feature.size() + kNumbersRoom));
     if (!point.feature.empty()) {
-      out += ',';
-      out += point.feature;
+      *at++ = ',';
+      at = PutText(at, point.feature);
       if (!point.description.empty()) {
-        out += settings_.delimiter;
-        out += point.description;
+        *at++ = settings_.delimiter;
+        at = PutText(at, point.description);
       }
     } else if (!point.description.empty()) {
-      out += settings_.delimiter;
-      out += point.description;
+      *at++ = settings_.delimiter;
+      at = PutText(at, point.description);
     } else {
-      out += ',';
-      out += settings_.delimiter;
+      *at++ = ',';
+      *at++ = settings_.delimiter;
     }
-    out += kLineEnd;
+    out.Commit(PutLineEnd(at));
   }
 };
 

@@ -8,6 +8,9 @@
 #include <cerrno>
 #define VELKORA_HAS_FSYNC 1
 #endif
+#if defined(__linux__)
+#define VELKORA_HAS_SYNC_FILE_RANGE 1
+#endif
 
 namespace velkora {
 
@@ -58,6 +61,32 @@ void SyncFolderToDisk(const std::filesystem::path& folder) {
 #else
   (void)folder;
 #endif
+}
+
+void EarlyWriteback::Open(const std::filesystem::path& path) {
+  Close();
+#if VELKORA_HAS_SYNC_FILE_RANGE
+  descriptor_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+#else
+  (void)path;
+#endif
+}
+
+void EarlyWriteback::Start() const {
+#if VELKORA_HAS_SYNC_FILE_RANGE
+  if (descriptor_ >= 0) {
+    ::sync_file_range(descriptor_, 0, 0, SYNC_FILE_RANGE_WRITE);
+  }
+#endif
+}
+
+void EarlyWriteback::Close() {
+#if VELKORA_HAS_FSYNC
+  if (descriptor_ >= 0) {
+    ::close(descriptor_);
+  }
+#endif
+  descriptor_ = -1;
 }
 
 }  // namespace velkora

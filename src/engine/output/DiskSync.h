@@ -19,4 +19,23 @@ bool SyncStreamToDisk(std::FILE* file);
 // effort: a folder that cannot be flushed changes nothing.
 void SyncFolderToDisk(const std::filesystem::path& folder);
 
+// Hands what has been written of a file to the disk while more is being written, so that the
+// flush at its end has little left to wait for (on a 50 MB output, most of the flush's 20-30
+// ms). Where the system cannot start a write without waiting for it, this does nothing.
+class EarlyWriteback {
+ public:
+  EarlyWriteback() = default;
+  EarlyWriteback(const EarlyWriteback&) = delete;
+  EarlyWriteback& operator=(const EarlyWriteback&) = delete;
+  ~EarlyWriteback() { Close(); }
+
+  void Open(const std::filesystem::path& path);
+  // Starts writing every written part of the file not yet on its way; returns at once.
+  void Start() const;
+  void Close();
+
+ private:
+  int descriptor_ = -1;
+};
+
 }  // namespace velkora

@@ -136,13 +136,15 @@ class EightyColumnWriter : public PointWriter {
  public:
   using PointWriter::PointWriter;
 
-  void Write(const PointRecord& point, InputLayout source, std::string& out) override {
+  void Write(const PointRecord& point, InputLayout source, TextBuffer& out) override {
+    line_.clear();
     if (IsEightyColumn(source)) {
-      RewriteInputLine(point, source, out);
+      RewriteInputLine(point, source);
     } else {
-      BuildLine(point, out);
+      BuildLine(point, line_);
     }
-    out += kLineEnd;
+    line_ += kLineEnd;
+    out.Append(line_);
   }
 
   bool KeepsCommentsOf(InputLayout source) const override { return IsEightyColumn(source); }
@@ -203,7 +205,7 @@ class EightyColumnWriter : public PointWriter {
   // The input line with new X and Y. A plus line keeps everything from column 56 on; a plain
   // line keeps column 56 unless a seven-digit northing needs it or it holds the end of the old
   // northing.
-  void RewriteInputLine(const PointRecord& point, InputLayout source, std::string& out) {
+  void RewriteInputLine(const PointRecord& point, InputLayout source) {
     line_.assign(point.rawText);
     field_.clear();
     AppendRightAligned(field_, point.newX, 0, kXWidth);
@@ -223,7 +225,6 @@ class EightyColumnWriter : public PointWriter {
     if (settings_.deltaZ != 0) {
       ShiftElevationText();
     }
-    out += line_;
   }
 
   // The elevation text of columns 58-65 replaced by the shifted elevation with as many

@@ -14,47 +14,50 @@ class GeopakInputWriter : public PointWriter {
   GeopakInputWriter(const OutputSettings& settings, GeopakInputOrder order)
       : PointWriter(settings), order_(order) {}
 
-  void Write(const PointRecord& point, InputLayout, std::string& out) override {
-    out += "STO POI ";
-    out += point.pointNum;
+  void Write(const PointRecord& point, InputLayout, TextBuffer& out) override {
+    char* at = out.Room(point.pointNum.size() + point.feature.size() +
+                        2 * point.description.size() + 3 * kRoundedTextCapacity + 48);
+    at = PutText(at, "STO POI ");
+    at = PutText(at, point.pointNum);
     if (order_ == GeopakInputOrder::kNorthingEasting) {
-      AppendCoordinate("  N ", point.newY, out);
-      AppendCoordinate("  E ", point.newX, out);
+      at = PutCoordinate(at, "  N ", point.newY);
+      at = PutCoordinate(at, "  E ", point.newX);
     } else {
-      AppendCoordinate("  X ", point.newX, out);
-      AppendCoordinate("  Y ", point.newY, out);
+      at = PutCoordinate(at, "  X ", point.newX);
+      at = PutCoordinate(at, "  Y ", point.newY);
     }
     if (!IsElevationSuppressed(point)) {
-      AppendCoordinate("  EL ", point.elev, out);
+      at = PutCoordinate(at, "  EL ", point.elev);
     }
     if (!point.feature.empty()) {
-      out += "  FEA ";
-      out += point.feature;
+      at = PutText(at, "  FEA ");
+      at = PutText(at, point.feature);
     }
     if (!point.description.empty()) {
-      out += "  DES \"";
-      AppendDescription(point.description, out);
-      out += '"';
+      at = PutText(at, "  DES \"");
+      at = PutDescription(at, point.description);
+      *at++ = '"';
     }
-    out += kLineEnd;
+    out.Commit(PutLineEnd(at));
   }
 
  private:
   // A double quote would end the string early: it is written as two apostrophes, which read as
   // the inch mark that such quotes stand for in survey descriptions (12" PIPE, 12'' PIPE).
-  static void AppendDescription(std::string_view description, std::string& out) {
-    for (std::size_t quote = description.find('"'); quote != std::string_view::npos;
-         quote = description.find('"')) {
-      out.append(description.substr(0, quote));
-      out += "''";
-      description.remove_prefix(quote + 1);
+  static char* PutDescription(char* at, std::string_view description) {
+    for (const char c : description) {
+      if (c == '"') {
+        *at++ = '\'';
+        *at++ = '\'';
+      } else {
+        *at++ = c;
+      }
     }
-    out.append(description);
+    return at;
   }
 
-  void AppendCoordinate(const char* label, double value, std::string& out) const {
-    out += label;
-    AppendRounded(out, value, settings_.decimals);
+  char* PutCoordinate(char* at, std::string_view label, double value) const {
+    return WriteNumber(PutText(at, label), value);
   }
 
   GeopakInputOrder order_;

@@ -82,6 +82,7 @@ bool OutputFile::Open() {
     return false;
   }
   pending_ = true;
+  writeback_.Open(temporary_);
   std::error_code error;
   const fs::file_status existing = fs::status(target_, error);
   if (!error && fs::exists(existing)) {
@@ -94,6 +95,7 @@ bool OutputFile::Commit() {
   stream_.flush();
   bool written = stream_.good();
   stream_.close();
+  writeback_.Close();
   written = written && !stream_.fail();
   if (direct_) {
     return written;
@@ -115,6 +117,7 @@ bool OutputFile::Commit() {
 }
 
 void OutputFile::Discard() {
+  writeback_.Close();
   if (stream_.is_open()) {
     stream_.close();
   }

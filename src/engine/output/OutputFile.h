@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/output/DiskSync.h"
+
 namespace velkora {
 
 class OutputFile {
@@ -25,6 +27,10 @@ class OutputFile {
 
   std::ostream& Stream() { return stream_; }
 
+  // Starts writing what the stream has handed on to the disk, without waiting: called now and
+  // then while a large output is written, it leaves Commit's flush little to wait for.
+  void StartWriteback() { writeback_.Start(); }
+
   // Closes the temporary file, flushes it to the disk and renames it over the target, then
   // flushes the folder. False, with the temporary file removed and the target untouched, when
   // anything failed.
@@ -40,6 +46,7 @@ class OutputFile {
   std::filesystem::path temporary_;
   std::vector<char> buffer_;
   std::ofstream stream_;
+  EarlyWriteback writeback_;
   bool pending_ = false;
   bool direct_ = false;  // the target is a device or pipe, written without a temporary file
 };

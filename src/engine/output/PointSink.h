@@ -1,5 +1,5 @@
-// Where the conversion loop puts what it has read and moved: straight into the output file, or
-// into batches that a second thread writes.
+// Where the conversion loop puts what it has read and moved: into the output file, or into the
+// text of one chunk of a file converted in chunks.
 #pragma once
 
 #include <cstddef>
@@ -27,6 +27,31 @@ class PointSink {
   virtual std::string_view FieldTooWide(const PointRecord& point, InputLayout source) const = 0;
 };
 
+// Writes each point with the output's writer into a text in memory.
+class TextSink : public PointSink {
+ public:
+  TextSink(PointWriter& writer, TextBuffer& text) : writer_(writer), text_(text) {}
+  TextSink(const TextSink&) = delete;
+  TextSink& operator=(const TextSink&) = delete;
+
+  void Put(const PointRecord& point, InputLayout source) override {
+    writer_.Write(point, source, text_);
+  }
+  void PutComment(std::string_view line) override;
+  void Drain() override {}
+  bool Failed() const override { return false; }
+  bool KeepsCommentsOf(InputLayout source) const override {
+    return writer_.KeepsCommentsOf(source);
+  }
+  std::string_view FieldTooWide(const PointRecord& point, InputLayout source) const override {
+    return writer_.FieldTooWide(point, source);
+  }
+
+ private:
+  PointWriter& writer_;
+  TextBuffer& text_;
+};
+
 // Writes each point with the output's writer into a stream, through a buffer of some kilobytes.
 class StreamSink : public PointSink {
  public:
@@ -36,8 +61,9 @@ class StreamSink : public PointSink {
 
   void Put(const PointRecord& point, InputLayout source) override;
   void PutComment(std::string_view line) override;
-  // Text whose lines already end in CR LF.
+  // Text whose lines already end in CR LF: kept with the rest, or written at once.
   void PutText(std::string_view text);
+  void WriteText(std::string_view text);
   void Drain() override;
   bool Failed() const override { return !stream_.good(); }
   bool KeepsCommentsOf(InputLayout source) const override {
@@ -49,10 +75,11 @@ class StreamSink : public PointSink {
 
  private:
   void FlushWhenFull();
+  void WriteOut(std::string_view text);
 
   PointWriter& writer_;
   std::ostream& stream_;
-  std::string buffer_;
+  TextBuffer buffer_;
 };
 
 }  // namespace velkora

@@ -10,17 +10,22 @@
 namespace velkora {
 namespace {
 
-void AppendTextLine(std::string& lines, std::string_view tag, std::string_view value) {
-  lines += tag;
-  lines += value;
-  lines += kLineEnd;
+void AppendTextLine(TextBuffer& lines, std::string_view tag, std::string_view value) {
+  char* const at = lines.Room(tag.size() + value.size() + kLineEnd.size());
+  lines.Commit(PutLineEnd(PutText(PutText(at, tag), value)));
+}
+
+// "XC:" or "XX:" for `axis` 'X', "YC:" or "YY:" for 'Y'.
+bool IsCoordinateItem(std::string_view item, char axis) {
+  return item.size() >= 3 && item[0] == axis && (item[1] == 'C' || item[1] == axis) &&
+         item[2] == ':';
 }
 
 class SdmsWriter : public PointWriter {
  public:
   using PointWriter::PointWriter;
 
-  void Write(const PointRecord& point, InputLayout source, std::string& out) override {
+  void Write(const PointRecord& point, InputLayout source, TextBuffer& out) override {
     if (source == InputLayout::kSdms) {
       PassRecordThrough(point, out);
     } else {
@@ -29,27 +34,25 @@ class SdmsWriter : public PointWriter {
   }
 
  private:
-  void AppendCoordinateLine(std::string& lines, std::string_view tag, double value) const {
-    lines += tag;
-    AppendRounded(lines, value, settings_.decimals);
-    lines += kLineEnd;
+  void AppendCoordinateLine(TextBuffer& lines, std::string_view tag, double value) const {
+    char* const at = lines.Room(tag.size() + kRoundedTextCapacity + kLineEnd.size());
+    lines.Commit(PutLineEnd(WriteNumber(PutText(at, tag), value)));
   }
 
   // Every item of the input record in order; the two coordinate items of either spelling come
   // out as "XC:" and "YC:" with the new values.
-  void PassRecordThrough(const PointRecord& point, std::string& lines) const {
+  void PassRecordThrough(const PointRecord& point, TextBuffer& lines) const {
     std::string_view rest = point.rawText;
     while (!rest.empty()) {
       const std::size_t end = rest.find(kSdmsItemEnd);
       const std::string_view item = rest.substr(0, end);
       rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-      const std::string_view tag = item.substr(0, 3);
-      if (tag == "XC:" || tag == "XX:") {
+      if (IsCoordinateItem(item, 'X')) {
         AppendCoordinateLine(lines, "XC:", point.newX);
-      } else if (tag == "YC:" || tag == "YY:") {
+      } else if (IsCoordinateItem(item, 'Y')) {
         AppendCoordinateLine(lines, "YC:", point.newY);
       } else if (const double elevation = ElevationOf(item); elevation != 0) {
-        AppendCoordinateLine(lines, tag, ShiftElevation(elevation, settings_.deltaZ));
+        AppendCoordinateLine(lines, item.substr(0, 3), ShiftElevation(elevation, settings_.deltaZ));
       } else {
         AppendTextLine(lines, item, "");
       }
@@ -60,16 +63,18 @@ class SdmsWriter : public PointWriter {
   // or "ZZ", value from column 4): each is shifted on its own, so that the record reads back
   // to the shifted elevation by the reader's own rules. 0 otherwise, which keeps the item.
   double ElevationOf(std::string_view item) const {
+    if (settings_.deltaZ == 0) {
+      return 0;
+    }
     const std::string_view code = Left(item, 2);
-    if (settings_.deltaZ == 0 || (code != "ZC" && code != "ZZ")) {
+    if (code != "ZC" && code != "ZZ") {
       return 0;
     }
     return ReadNumber(ColumnsFrom(item, 4));
   }
 
-  void BuildRecord(const PointRecord& point, std::string& lines) const {
-    lines += "AC:SS";
-    lines += kLineEnd;
+  void BuildRecord(const PointRecord& point, TextBuffer& lines) const {
+    AppendTextLine(lines, "AC:SS", "");
     AppendTextLine(lines, "PN:", point.pointNum);
     AppendCoordinateLine(lines, "XC:", point.newX);
     AppendCoordinateLine(lines, "YC:", point.newY);

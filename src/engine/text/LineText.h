@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/text/DigitWords.h"
+
 namespace velkora {
 
 // ASCII-only case folding, so that no process locale takes part.
@@ -15,24 +17,42 @@ inline char FoldCase(char c) {
 
 // True when `word` occurs in `line`, capital and small letters alike.
 inline bool ContainsIgnoringCase(std::string_view line, std::string_view word) {
-  return std::search(line.begin(), line.end(), word.begin(), word.end(),
-                     [](char a, char b) { return FoldCase(a) == FoldCase(b); }) != line.end();
+  if (word.empty()) {
+    return true;
+  }
+  // Captions are indented: no blank can begin a word that begins otherwise.
+  const char first = FoldCase(word[0]);
+  std::size_t start = 0;
+  if (first != ' ') {
+    start =
+        static_cast<std::size_t>(SkipSpaces(line.data(), line.data() + line.size()) - line.data());
+  }
+  for (std::size_t at = start; at + word.size() <= line.size(); ++at) {
+    if (FoldCase(line[at]) != first) {
+      continue;
+    }
+    std::size_t same = 1;
+    while (same < word.size() && FoldCase(line[at + same]) == FoldCase(word[same])) {
+      ++same;
+    }
+    if (same == word.size()) {
+      return true;
+    }
+  }
+  return false;
 }
 
 // True when the line begins with `count` copies of `c`.
 inline bool BeginsWithRun(std::string_view line, char c, std::size_t count) {
-  return line.size() >= count && line.find_first_not_of(c) >= count;
-}
-
-// Removes blanks at both ends of `line` without giving up its storage.
-inline void TrimInPlace(std::string& line) {
-  const std::size_t last = line.find_last_not_of(' ');
-  if (last == std::string::npos) {
-    line.clear();
-    return;
+  if (line.size() < count) {
+    return false;
   }
-  line.erase(last + 1);
-  line.erase(0, line.find_first_not_of(' '));
+  for (std::size_t at = 0; at < count; ++at) {
+    if (line[at] != c) {
+      return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace velkora

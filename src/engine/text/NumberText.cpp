@@ -11,6 +11,9 @@
 #include <cstring>
 #include <system_error>
 
+#include "engine/text/DecimalScan.h"
+#include "engine/text/RoundedDigits.h"
+
 namespace velkora {
 namespace {
 
@@ -275,86 +278,7 @@ std::optional<double> ReadStrictNumber(std::string_view text) {
   return ReadStrictCore(text.substr(first, last - first));
 }
 
-namespace {
-
-// Powers of ten that a double holds exactly.
-constexpr std::array<double, 23> kExactPowersOfTen = {
-    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
-// A plain number's value and where its scan stopped.
-struct PlainNumber {
-  std::optional<double> value;
-  std::size_t end = 0;
-};
-
-// Appends the run of digits at `at` to `mantissa` (wrapping past 19 digits, which the caller
-// then reads the general way) and returns where the run ends.
-const char* TakeDigits(const char* at, const char* end, std::uint64_t& mantissa) {
-  for (; at < end; ++at) {
-    const auto digit = static_cast<unsigned>(static_cast<unsigned char>(*at)) - '0';
-    if (digit > 9) {
-      break;
-    }
-    mantissa = mantissa * 10 + digit;
-  }
-  return at;
-}
-
-// The common case of a plain number ("  -4981234.5678", "12.5 m"): one run of digits and a
-// point that no blank or exponent letter continues, read where it stands. No value otherwise.
-PlainNumber ScanPlainNumber(std::string_view text) {
-  const char* const begin = text.data();
-  const char* const end = begin + text.size();
-  const char* at = begin;
-  while (at < end && IsScanBlank(*at)) {
-    ++at;
-  }
-  const bool negative = at < end && *at == '-';
-  if (at < end && (*at == '+' || *at == '-')) {
-    ++at;
-  }
-  const char* const first = at;
-  std::uint64_t mantissa = 0;
-  at = TakeDigits(at, end, mantissa);
-  std::size_t digits = static_cast<std::size_t>(at - first);
-  std::size_t decimals = 0;
-  if (at < end && *at == '.') {
-    const char* const fraction = at + 1;
-    at = TakeDigits(fraction, end, mantissa);
-    decimals = static_cast<std::size_t>(at - fraction);
-    digits += decimals;
-  }
-  const auto stop = static_cast<std::size_t>(at - begin);
-  if (digits == 0) {
-    return {std::nullopt, stop};
-  }
-  if (at < end) {
-    const char next = *at;
-    if (IsScanBlank(next) || next == 'E' || next == 'e' || next == 'D' || next == 'd') {
-      return {std::nullopt, stop};
-    }
-  }
-  double value = 0;
-  // Both operands exact, so the one rounding of the division gives the correctly rounded
-  // value, the same as the general conversion below.
-  if (digits <= 19 && mantissa <= (std::uint64_t{1} << 53) && decimals < kExactPowersOfTen.size()) {
-    value = static_cast<double>(mantissa) / kExactPowersOfTen[decimals];
-  } else {
-    const auto result = std::from_chars(first, at, value);
-    if (result.ec != std::errc{} || result.ptr != at) {
-      return {std::nullopt, stop};
-    }
-  }
-  return {negative ? -value : value, stop};
-}
-
-}  // namespace
-
-double ReadLeadingNumber(std::string_view text) {
-  if (const auto plain = ScanPlainNumber(text).value) {
-    return *plain;
-  }
+double ReadLeadingNumberByRule(std::string_view text) {
   NumberBuffer buffer;
   std::size_t at = 0;
   const auto skipBlanks = [&] {
@@ -409,16 +333,21 @@ double ReadLeadingNumber(std::string_view text) {
   return buffer.Convert().value_or(0);
 }
 
+double ReadLeadingNumber(std::string_view text) {
+  const PlainDecimal plain = ScanPlainDecimal(text);
+  return plain.end > 0 ? plain.value : ReadLeadingNumberByRule(text);
+}
+
 std::optional<double> TryReadNumber(std::string_view text) {
   // A plain number that fills the whole text holds no comma: both readings give its value.
-  const PlainNumber plain = ScanPlainNumber(text);
-  if (plain.value && plain.end == text.size()) {
+  const PlainDecimal plain = ScanPlainDecimal(text);
+  if (plain.end == text.size() && plain.end > 0) {
     return plain.value;
   }
   if (text.find(',') != std::string_view::npos) {
     return ReadStrictNumber(text);
   }
-  return ReadLeadingNumber(text);
+  return plain.end > 0 ? plain.value : ReadLeadingNumberByRule(text);
 }
 
 double ReadNumber(std::string_view text) {
@@ -426,8 +355,8 @@ double ReadNumber(std::string_view text) {
 }
 
 std::optional<double> ReadNumberBefore(std::string_view text, char separator, std::size_t& length) {
-  const PlainNumber plain = ScanPlainNumber(text);
-  if (!plain.value || (plain.end < text.size() && text[plain.end] != separator)) {
+  const PlainDecimal plain = ScanPlainDecimal(text);
+  if (plain.end == 0 || (plain.end < text.size() && text[plain.end] != separator)) {
     return std::nullopt;
   }
   length = plain.end;
@@ -489,7 +418,7 @@ std::string GeneralForm(double value) {
   return out;
 }
 
-void AppendRounded(std::string& out, double value, std::uint8_t places) {
+void AppendRoundedByRule(std::string& out, double value, std::uint8_t places) {
   if (!std::isfinite(value)) {
     out.append(GeneralForm(value));
     return;
@@ -535,6 +464,44 @@ void AppendRounded(std::string& out, double value, std::uint8_t places) {
     *--at = '-';
   }
   out.append(at, end);
+}
+
+namespace {
+
+// Out of line, so that the common case needs no stack frame.
+[[gnu::noinline]] char* WriteRoundedByRule(char* at, double value, std::uint8_t places) {
+  std::string text;
+  AppendRoundedByRule(text, value, places);
+  return std::copy(text.begin(), text.end(), at);
+}
+
+}  // namespace
+
+namespace {
+
+template <unsigned kPlaces>
+char* WriteRoundedWith(char* at, double value) {
+  char* const end = WriteRoundedDigits<kPlaces>(at, value);
+  return end != nullptr ? end : WriteRoundedByRule(at, value, kPlaces);
+}
+
+constexpr std::array<RoundedWriter, 7> kRoundedWriters = {
+    WriteRoundedWith<0>, WriteRoundedWith<1>, WriteRoundedWith<2>, WriteRoundedWith<3>,
+    WriteRoundedWith<4>, WriteRoundedWith<5>, WriteRoundedWith<6>};
+
+}  // namespace
+
+RoundedWriter RoundedWriterFor(std::uint8_t places) {
+  return kRoundedWriters[places > 6 ? 6 : places];
+}
+
+char* WriteRounded(char* at, double value, std::uint8_t places) {
+  return RoundedWriterFor(places)(at, value);
+}
+
+void AppendRounded(std::string& out, double value, std::uint8_t places) {
+  char text[kRoundedTextCapacity];
+  out.append(text, WriteRounded(text, value, places));
 }
 
 std::string FormatRounded(double value, std::uint8_t places) {

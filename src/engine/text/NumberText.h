@@ -2,6 +2,7 @@
 // through these functions. Nothing here depends on the process locale.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,9 +19,10 @@ std::optional<double> TryReadNumber(std::string_view text);
 double ReadNumber(std::string_view text);
 
 // For readers that cut a field while reading it: when `text` starts with a plain number
-// (blanks, a sign, digits with one ".") that ends where `text` ends or at `separator`, its
-// value, the one ReadNumber gives the text before the separator, and in `length` where the
-// number ends. No value otherwise; the caller then cuts the field and uses ReadNumber.
+// (blanks, a sign, at most 19 digits with one ".", blanks) that ends where `text` ends or at
+// `separator` (a character that no number holds, such as ","), its value, the one ReadNumber
+// gives the text before the separator, and in `length` where that text ends. No value
+// otherwise; the caller then cuts the field and uses ReadNumber.
 std::optional<double> ReadNumberBefore(std::string_view text, char separator, std::size_t& length);
 
 // The strict conversion alone: blanks around, an optional sign, digits with grouping commas
@@ -33,6 +35,10 @@ std::optional<double> ReadStrictNumber(std::string_view text);
 // No number, or one beyond the range of a double, gives 0.
 double ReadLeadingNumber(std::string_view text);
 
+// The leading-number scan without the shortcut for plain numbers that ReadLeadingNumber,
+// ReadNumber and ReadNumberBefore take: what they hand other texts to.
+double ReadLeadingNumberByRule(std::string_view text);
+
 // The general form: at most 15 significant digits, no trailing zeros ("12", "0.5",
 // "1E-05", "1.5E+15").
 std::string GeneralForm(double value);
@@ -42,8 +48,24 @@ std::string GeneralForm(double value);
 // half to even; never "-0.0000". A value that is not finite is written in the general form.
 std::string FormatRounded(double value, std::uint8_t places);
 
-// Appends FormatRounded(value, places) to out; the writers' fast path.
+// Appends FormatRounded(value, places) to out.
 void AppendRounded(std::string& out, double value, std::uint8_t places);
+
+// Room WriteRounded needs: a sign, 309 whole digits, the point and six decimals, and the
+// slack of writing eight digits at a time.
+inline constexpr std::size_t kRoundedTextCapacity = 328;
+
+// Writes FormatRounded(value, places) at `at`, which has room for kRoundedTextCapacity
+// characters, and returns the end of the text; the writers' fast path.
+char* WriteRounded(char* at, double value, std::uint8_t places);
+
+// WriteRounded with its places chosen once, for writers that write many numbers alike.
+using RoundedWriter = char* (*)(char* at, double value);
+RoundedWriter RoundedWriterFor(std::uint8_t places);
+
+// The rounding without the shortcut for values below 2^53 that WriteRounded takes: what it
+// hands other values to.
+void AppendRoundedByRule(std::string& out, double value, std::uint8_t places);
 
 // value with exactly `places` decimals (0 to 17), correctly rounded from the 64-bit float,
 // never "-0.0"; for figures that need more decimals than a coordinate, such as scale factors

@@ -3,6 +3,8 @@
 
 #include <utility>
 
+#include "engine/text/TextBuffer.h"
+
 namespace velkora {
 
 bool TakeQuotedField(std::string_view& rest, std::string& field) {
@@ -31,6 +33,25 @@ bool TakeQuotedField(std::string_view& rest, std::string& field) {
   rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
   field = std::move(text);
   return true;
+}
+
+char* PutCommaField(char* at, std::string_view field) {
+  bool plain = true;
+  for (const char c : field) {
+    plain = plain && c != ',' && c != '"';
+  }
+  if (plain) {
+    return PutText(at, field);
+  }
+  *at++ = '"';
+  for (const char c : field) {
+    if (c == '"') {
+      *at++ = '"';
+    }
+    *at++ = c;
+  }
+  *at++ = '"';
+  return at;
 }
 
 void AppendCommaField(std::string& out, std::string_view field) {

@@ -18,4 +18,7 @@ bool TakeQuotedField(std::string_view& rest, std::string& field);
 // so that reading the line back gives the same field.
 void AppendCommaField(std::string& out, std::string_view field);
 
+// The same written at `at`, which has room for twice the field and two quotes; returns the end.
+char* PutCommaField(char* at, std::string_view field);
+
 }  // namespace velkora

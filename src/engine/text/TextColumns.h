@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/text/DigitWords.h"
+
 namespace velkora {
 
 // The first n characters of t (all of t when it is shorter).
@@ -40,14 +42,14 @@ inline char CharAt(std::string_view t, std::size_t c) {
   return c >= 1 && c <= t.size() ? t[c - 1] : '\0';
 }
 
-// Removes blanks (spaces only) at both ends.
+// Removes blanks (spaces only) at both ends. Most texts have none: two comparisons.
 inline std::string_view Trim(std::string_view t) {
-  const std::size_t first = t.find_first_not_of(' ');
-  if (first == std::string_view::npos) {
-    return {};
+  if (t.empty() || (t.front() != ' ' && t.back() != ' ')) {
+    return t;
   }
-  const std::size_t last = t.find_last_not_of(' ');
-  return t.substr(first, last - first + 1);
+  const char* const first = SkipSpaces(t.data(), t.data() + t.size());
+  const char* const last = SkipSpacesBack(first, t.data() + t.size());
+  return {first, static_cast<std::size_t>(last - first)};
 }
 
 // target := Trim(text), reusing target's storage.
