@@ -40,16 +40,9 @@ int PixelsOfColour(QWidget* picture, const QColor& colour) {
 
 class FitDialogFlow : public WindowFixture {
  public:
-  // The form's two pairs from the reference file: 1 onto 101 and 2 onto 102.
   void SetUp() override {
     WindowFixture::SetUp();
-    Type("rFileName", DataPath("fit/control-pairs.csv").string());
-    Leave("rFileName");
-    for (const auto& [box, number] : {std::pair{"SPPN", "1"}, std::pair{"DPPN", "101"},
-                                      std::pair{"SRPN", "2"}, std::pair{"DRPN", "102"}}) {
-      Type(box, number);
-      Leave(box);
-    }
+    PickTwoControlPairs();
   }
 
   void InFitDialog(const std::function<void(QWidget*, QTableWidget*)>& act) {

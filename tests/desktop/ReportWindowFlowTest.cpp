@@ -133,13 +133,7 @@ TEST_F(ReportWindowFlow, PreviewDrawsTheRunAndForgetsTheFitOnClearAll) {
   Type("txtDX", "5");
   const int withoutControl = previewOfRun();
 
-  Type("rFileName", DataPath("fit/control-pairs.csv").string());
-  Leave("rFileName");
-  for (const auto& [box, number] : {std::pair{"SPPN", "1"}, std::pair{"DPPN", "101"},
-                                    std::pair{"SRPN", "2"}, std::pair{"DRPN", "102"}}) {
-    Type(box, number);
-    Leave(box);
-  }
+  PickTwoControlPairs();
   WhenModal(window.get(), [](QWidget* fit) {
     In<QPushButton>(fit, "btnFit")->click();
     In<QPushButton>(fit, "btnUseFactors")->click();

@@ -80,6 +80,17 @@ class WindowFixture : public ::testing::Test {
     QApplication::processEvents();
   }
 
+  // Loads the sample reference file and picks its two control pairs: 1 onto 101, 2 onto 102.
+  void PickTwoControlPairs() {
+    Type("rFileName", DataPath("fit/control-pairs.csv").string());
+    Leave("rFileName");
+    for (const auto& [box, number] : {std::pair{"SPPN", "1"}, std::pair{"DPPN", "101"},
+                                      std::pair{"SRPN", "2"}, std::pair{"DRPN", "102"}}) {
+      Type(box, number);
+      Leave(box);
+    }
+  }
+
   void Drop(const char* target, const std::vector<std::string>& paths) {
     QMimeData data;
     QList<QUrl> urls;
