@@ -57,7 +57,10 @@ void ComputeFactors(MainForm& form, Prompter& prompter) {
     form.focus = refusal->focus;
     return;
   }
-  const FactorTexts texts = CalculateFactors(points);
+  ShowFactorTexts(form, CalculateFactors(points));
+}
+
+void ShowFactorTexts(MainForm& form, const FactorTexts& texts) {
   form.txtDX.text = texts.dx;
   form.txtDY.text = texts.dy;
   form.txtDR.text = texts.angle;

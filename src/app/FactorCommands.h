@@ -34,6 +34,10 @@ std::optional<CalculateRefusal> RefuseCalculation(const ControlPointTexts& point
 // boxes keep what they held.
 void ComputeFactors(MainForm& form, Prompter& prompter);
 
+// Puts the shift, angle and scale texts into txtDX, txtDY, txtDR and txtDS, then updates
+// ignoreDR and ignoreDS.
+void ShowFactorTexts(MainForm& form, const FactorTexts& texts);
+
 // ignoreDR (ignoreDS) may be used only while txtDR (txtDS) holds text; its check is kept.
 void RotationTextChanged(MainForm& form);
 void ScaleTextChanged(MainForm& form);

@@ -13,10 +13,7 @@ ControlPointText FittedPivotOf(const std::vector<ControlPair>& pairs, const Cont
 
 FittedFactors FittedFactorsOf(const std::vector<ControlPair>& pairs, const ControlFit& fit) {
   const ControlPointText pivot = FittedPivotOf(pairs, fit);
-  return {FormatResidualTable(pairs, fit),
-          pivot.x,
-          pivot.y,
-          {fit.dxText, fit.dyText, fit.angleText, fit.scaleText}};
+  return {FormatResidualTable(pairs, fit), pivot.x, pivot.y, fit.texts};
 }
 
 void UseFitFactors(Session& session, MainForm& form, const std::vector<ControlPair>& pairs,
@@ -26,12 +23,7 @@ void UseFitFactors(Session& session, MainForm& form, const std::vector<ControlPa
   form.SPPD = pivot.description;
   form.SPPX.text = pivot.x;
   form.SPPY.text = pivot.y;
-  form.txtDX.text = fit.dxText;
-  form.txtDY.text = fit.dyText;
-  form.txtDR.text = fit.angleText;
-  form.txtDS.text = fit.scaleText;
-  RotationTextChanged(form);
-  ScaleTextChanged(form);
+  ShowFactorTexts(form, fit.texts);
   session.fittedFactors = FittedFactorsOf(pairs, fit);
 }
 

@@ -96,13 +96,8 @@ void ReverseFactors(Session& session, MainForm& form, Prompter& prompter) {
     return;
   }
   WriteControlPoints(form, after.controlPoints);
-  form.txtDX.text = after.factors.dx;
-  form.txtDY.text = after.factors.dy;
-  form.txtDR.text = after.factors.angle;
-  form.txtDS.text = after.factors.scale;
+  ShowFactorTexts(form, after.factors);
   form.txtDZ.text = after.dz;
-  RotationTextChanged(form);
-  ScaleTextChanged(form);
   ReverseProjectionScale(session.projectionScale, before, after);
 }
 

@@ -67,8 +67,7 @@ int RunFitCommand(const CommandArguments& args) {
     return *fitted.exitCode;
   }
   const ControlFit& fit = *fitted.fit;
-  const std::string text = FactorBoxLines({fit.dxText, fit.dyText, fit.angleText, fit.scaleText}) +
-                           FormatResidualTable(fitted.pairs, fit);
+  const std::string text = FactorBoxLines(fit.texts) + FormatResidualTable(fitted.pairs, fit);
   std::fwrite(text.data(), 1, text.size(), stdout);
   return 0;
 }

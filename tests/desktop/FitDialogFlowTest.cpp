@@ -101,11 +101,11 @@ TEST_F(FitDialogFlow, FitsDrawsAndUsesTheFactors) {
     SetCell(table, 1, kDestX, "5100");
     In<QPushButton>(dialog, "btnFit")->click();
     In<QPushButton>(dialog, "btnUseFactors")->click();
-    EXPECT_EQ(Find<QLineEdit>("txtDX")->text().toStdString(), fit.fit->dxText);
+    EXPECT_EQ(Find<QLineEdit>("txtDX")->text().toStdString(), fit.fit->texts.dx);
   });
   const FitOutcome fit = FitControlPairs(PairsFromRows(rows).pairs);
-  EXPECT_EQ(Find<QLineEdit>("txtDR")->text().toStdString(), fit.fit->angleText);
-  EXPECT_EQ(Find<QLineEdit>("txtDS")->text().toStdString(), fit.fit->scaleText);
+  EXPECT_EQ(Find<QLineEdit>("txtDR")->text().toStdString(), fit.fit->texts.angle);
+  EXPECT_EQ(Find<QLineEdit>("txtDS")->text().toStdString(), fit.fit->texts.scale);
   EXPECT_EQ(Find<QLineEdit>("SPPX")->text().toStdString(), "1000");
   EXPECT_TRUE(Find("ignoreDR")->isEnabled());
   EXPECT_TRUE(prompter.messages.empty());

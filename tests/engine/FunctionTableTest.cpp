@@ -126,7 +126,7 @@ std::string FitTexts(const Args& a) {
     return outcome.error;
   }
   const ControlFit& fit = *outcome.fit;
-  return Joined({fit.dxText, fit.dyText, fit.angleText, fit.scaleText});
+  return Joined({fit.texts.dx, fit.texts.dy, fit.texts.angle, fit.texts.scale});
 }
 
 // The fit picture of pairs "SOURCE:DESTINATION:SX:SY:DX:DY" on 500 by 500 pixels: each pair's

@@ -128,14 +128,15 @@ void FillBoxTexts(const std::vector<ControlPair>& pairs, ControlFit& fit) {
         {AsTyped(pairs[0].sourceX, pairs[0].sourceY), AsTyped(pairs[1].sourceX, pairs[1].sourceY),
          AsTyped(pairs[0].destX, pairs[0].destY), AsTyped(pairs[1].destX, pairs[1].destY)});
   }
-  fit.dxText = calculated.dx.empty()
-                   ? FormatRounded(fit.destPivotX - fit.sourcePivotX, kControlDecimals)
-                   : calculated.dx;
-  fit.dyText = calculated.dy.empty()
-                   ? FormatRounded(fit.destPivotY - fit.sourcePivotY, kControlDecimals)
-                   : calculated.dy;
-  fit.angleText = calculated.angle.empty() ? FormatAngle(fit.rotation).display : calculated.angle;
-  fit.scaleText = calculated.scale.empty() ? GeneralForm(fit.scale) : calculated.scale;
+  FactorTexts& texts = fit.texts;
+  texts.dx = calculated.dx.empty()
+                 ? FormatRounded(fit.destPivotX - fit.sourcePivotX, kControlDecimals)
+                 : calculated.dx;
+  texts.dy = calculated.dy.empty()
+                 ? FormatRounded(fit.destPivotY - fit.sourcePivotY, kControlDecimals)
+                 : calculated.dy;
+  texts.angle = calculated.angle.empty() ? FormatAngle(fit.rotation).display : calculated.angle;
+  texts.scale = calculated.scale.empty() ? GeneralForm(fit.scale) : calculated.scale;
 }
 
 }  // namespace

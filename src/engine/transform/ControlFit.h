@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/points/ColumnOrder.h"
+#include "engine/transform/ControlFactors.h"
 #include "engine/transform/ReferenceList.h"
 
 namespace velkora {
@@ -36,8 +37,8 @@ struct ControlFit {
   double rotation = 0;                        // radians, clockwise positive
   double scale = 1;
   std::vector<PairResidual> residuals;  // one per pair, in the pairs' order
-  double rms = 0;  // square root of the mean squared residual length, over all pairs
-  std::string dxText, dyText, angleText, scaleText;  // the box texts Calculate would show
+  double rms = 0;     // square root of the mean squared residual length, over all pairs
+  FactorTexts texts;  // the box texts Calculate would show
 };
 
 struct FitOutcome {
