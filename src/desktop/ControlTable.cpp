@@ -74,6 +74,17 @@ QWidget* MakeWidget(const ControlRow& row, QWidget* parent) {
 
 }  // namespace
 
+void ChainTabOrder(QWidget* window, std::span<const char* const> names) {
+  QWidget* previous = nullptr;
+  for (const char* name : names) {
+    auto* widget = window->findChild<QWidget*>(QString::fromLatin1(name));
+    if (previous != nullptr) {
+      QWidget::setTabOrder(previous, widget);
+    }
+    previous = widget;
+  }
+}
+
 QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& caption, const QRect& rect) {
   auto* label = new QLabel(parent);
   label->setObjectName(QString::fromLatin1(name));

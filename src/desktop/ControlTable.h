@@ -36,6 +36,9 @@ struct ControlRow {
 // Creates the rows' widgets in order (a frame before what sits in it) as children of `window`.
 void PlaceControls(QWidget* window, std::span<const ControlRow> rows);
 
+// Tab moves through the named controls of `window` in the order given.
+void ChainTabOrder(QWidget* window, std::span<const char* const> names);
+
 // A plain-text label; a caption a little wider than its place is set a little tighter rather
 // than cut off by the control beside it.
 QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& caption, const QRect& rect);

@@ -97,9 +97,7 @@ HeaderDialog::HeaderDialog(Session& session, Prompter& prompter, QWidget* owner)
       box->addItem(QString::fromLatin1(choice));
     }
   }
-  for (std::size_t i = 1; i < std::size(kTabOrder); ++i) {
-    setTabOrder(Find<QWidget>(kTabOrder[i - 1]), Find<QWidget>(kTabOrder[i]));
-  }
+  ChainTabOrder(this, kTabOrder);
   txtTH_ = Find<QLineEdit>("txtTH");
   txtSP_ = Find<QLineEdit>("txtSP");
   txtHD_ = Find<QComboBox>("txtHD");

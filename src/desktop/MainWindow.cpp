@@ -430,14 +430,7 @@ void MainWindow::SetTabOrder() {
       "txtDZ",      "txtDR",       "ignoreDR",    "txtDS",       "ignoreDS", "btnProjection",
       "oFileName",  "btnGetOName", "outFormat",   "chkSuppress", "inOrder",  "outOrder",
       "btnHeader",  "btnClr",      "btnCompute",  "btnExit"};
-  QWidget* previous = nullptr;
-  for (const char* name : order) {
-    auto* widget = findChild<QWidget*>(Name(name));
-    if (previous != nullptr) {
-      setTabOrder(previous, widget);
-    }
-    previous = widget;
-  }
+  ChainTabOrder(this, order);
 }
 
 void MainWindow::ShowForm() {

@@ -64,9 +64,7 @@ ProjectionScaleDialog::ProjectionScaleDialog(Session& session, MainForm& form, P
   setModal(true);
   setFixedSize(Twips(5400), Twips(5820));
   PlaceControls(this, kControls);
-  for (std::size_t i = 1; i < std::size(kTabOrder); ++i) {
-    setTabOrder(Find<QWidget>(kTabOrder[i - 1]), Find<QWidget>(kTabOrder[i]));
-  }
+  ChainTabOrder(this, kTabOrder);
   txtCrs_ = Find<QLineEdit>("txtCrs");
   lblCrsName_ = Find<QLabel>("lblCrsName");
   txtGridX_ = Find<QLineEdit>("txtGridX");
